@@ -1,0 +1,11 @@
+# Sanitizer builds apply to every target, third-party code included, so that the runtime
+# sees every allocation and every access.
+if(VELTRANE_SANITIZER STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+elseif(VELTRANE_SANITIZER STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT VELTRANE_SANITIZER STREQUAL "")
+  message(FATAL_ERROR "VELTRANE_SANITIZER must be '', 'address' or 'thread'")
+endif()
