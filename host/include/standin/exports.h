@@ -1,0 +1,17 @@
+// Stand-in: the SDK's export macros (CoreExport, UtilExport, GEOMEXPORT, PB2Export) and the
+// MSVC `__declspec` spelling, mapped to ELF symbol visibility.
+#pragma once
+
+#if !defined(_MSC_VER)
+#define __declspec(spec) STANDIN_DECLSPEC_##spec
+#define STANDIN_DECLSPEC_dllexport __attribute__((visibility("default")))
+#define STANDIN_DECLSPEC_dllimport __attribute__((visibility("default")))
+#define STANDIN_DECLSPEC_noinline __attribute__((noinline))
+#endif
+
+#define STANDIN_EXPORT __attribute__((visibility("default")))
+
+#define CoreExport STANDIN_EXPORT
+#define UtilExport STANDIN_EXPORT
+#define GEOMEXPORT STANDIN_EXPORT
+#define PB2Export STANDIN_EXPORT
