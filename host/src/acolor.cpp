@@ -1,0 +1,24 @@
+// Colour clamps. The comparisons are false for a NaN, so a NaN component passes unchanged.
+#include <Geom/acolor.h>
+
+namespace {
+void ClampAbove(float& v) {
+    if (v > 1.0f) v = 1.0f;
+}
+void ClampBelow(float& v) {
+    if (0.0f > v) v = 0.0f;
+}
+}  // namespace
+
+Color::Color(const AColor& c) : r(c.r), g(c.g), b(c.b) {}
+
+void AColor::ClampMax() {
+    ClampAbove(r), ClampAbove(g), ClampAbove(b), ClampAbove(a);
+}
+void AColor::ClampMin() {
+    ClampBelow(r), ClampBelow(g), ClampBelow(b), ClampBelow(a);
+}
+void AColor::ClampMinMax() {
+    ClampMax();
+    ClampMin();
+}

@@ -1,0 +1,60 @@
+#include <strclass.h>
+
+#include <cwchar>
+
+namespace {
+const wchar_t kEmpty[1] = {L'\0'};
+}
+
+void WStr::Assign(const wchar_t* text, std::size_t length) {
+    wchar_t* fresh = new wchar_t[length + 1];
+    if (length) std::wmemcpy(fresh, text, length);
+    fresh[length] = L'\0';
+    if (chars_ != kEmpty) delete[] chars_;
+    chars_ = fresh;
+    length_ = length;
+}
+
+WStr::WStr() : chars_(const_cast<wchar_t*>(kEmpty)), length_(0) {}
+WStr::WStr(const wchar_t* text) : WStr() {
+    if (text) Assign(text, std::wcslen(text));
+}
+WStr::WStr(const WStr& other) : WStr() { Assign(other.chars_, other.length_); }
+WStr::~WStr() {
+    if (chars_ != kEmpty) delete[] chars_;
+}
+
+WStr& WStr::operator=(const WStr& other) {
+    if (this != &other) Assign(other.chars_, other.length_);
+    return *this;
+}
+WStr& WStr::operator=(const wchar_t* text) {
+    if (!text) return *this = WStr();
+    WStr copy(text);  // text may point into this string
+    return *this = copy;
+}
+
+const wchar_t* WStr::data() const { return chars_; }
+int WStr::Length() const { return static_cast<int>(length_); }
+bool WStr::isNull() const { return length_ == 0; }
+
+WStr WStr::operator+(const WStr& other) const {
+    WStr result(*this);
+    result += other;
+    return result;
+}
+WStr& WStr::operator+=(const WStr& other) {
+    const std::size_t total = length_ + other.length_;
+    wchar_t* fresh = new wchar_t[total + 1];
+    std::wmemcpy(fresh, chars_, length_);
+    std::wmemcpy(fresh + length_, other.chars_, other.length_);
+    fresh[total] = L'\0';
+    if (chars_ != kEmpty) delete[] chars_;
+    chars_ = fresh;
+    length_ = total;
+    return *this;
+}
+bool WStr::operator==(const WStr& other) const {
+    return length_ == other.length_ && std::wmemcmp(chars_, other.chars_, length_) == 0;
+}
+bool WStr::operator==(const wchar_t* other) const { return *this == WStr(other); }
