@@ -65,4 +65,9 @@ CoreExport BOOL DisableThreadLibraryCalls(HMODULE module);
 // without the null; 0 if the module has no such string.
 CoreExport int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
 
+// The module entry point. The stand-in loader finds it by name and calls it with the
+// process attach reason after static initialisation and with the detach reason before
+// unloading; it is exported with C linkage for that.
+extern "C" STANDIN_EXPORT BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
+
 #include <shellapi.h>
