@@ -34,14 +34,14 @@ asm(R"(
     .type standin_module_resources, %object
 standin_module_resources:
     .incbin "@res@"
-standin_module_resources_end:
-    .size standin_module_resources, standin_module_resources_end - standin_module_resources
+.Lstandin_module_resources_end:
+    .size standin_module_resources, .Lstandin_module_resources_end - standin_module_resources
     .balign 8
     .global standin_module_resources_size
     .type standin_module_resources_size, %object
     .size standin_module_resources_size, 8
 standin_module_resources_size:
-    .quad standin_module_resources_end - standin_module_resources
+    .quad .Lstandin_module_resources_end - standin_module_resources
     .previous
 )");
 

@@ -18,7 +18,6 @@ public:
     ByteReader(const std::uint8_t* bytes, std::size_t count, std::size_t fileOffset = 0)
         : data(bytes), size(count), origin(fileOffset) {}
 
-    std::size_t Position() const { return pos; }
     std::size_t Remaining() const { return size - pos; }
     bool Failed() const { return !error.empty(); }
     const std::string& Error() const { return error; }

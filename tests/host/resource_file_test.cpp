@@ -39,22 +39,6 @@ std::vector<std::uint8_t> Data(const Resource* entry) {
                             : std::vector<std::uint8_t>(entry->data, entry->data + entry->size);
 }
 
-TEST(ResourceFile, ListsEntriesInFileOrderWithTheirHeaders) {
-    const std::optional<ResourceFile> file = ParseBytes(BuildResFile(SampleEntries()));
-    ASSERT_TRUE(file);
-    const std::vector<ResEntry> expected = SampleEntries();
-    ASSERT_EQ(file->Resources().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i);
-        const Resource& entry = file->Resources()[i];
-        EXPECT_TRUE(entry.type == expected[i].type);
-        EXPECT_TRUE(entry.name == expected[i].name);
-        EXPECT_EQ(entry.language, expected[i].language);
-        EXPECT_EQ(entry.memoryFlags, 0x1030);
-        EXPECT_EQ(Data(&entry), expected[i].data);
-    }
-}
-
 TEST(ResourceFile, FindsByTypeNameAndLanguage) {
     const std::optional<ResourceFile> file = ParseBytes(BuildResFile(SampleEntries()));
     ASSERT_TRUE(file);
