@@ -1,0 +1,27 @@
+#include "utf16.h"
+
+namespace standin {
+
+static_assert(sizeof(wchar_t) == 4, "the stand-in decodes UTF-16 into 32-bit wchar_t");
+
+namespace {
+bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+}  // namespace
+
+std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out, std::size_t max) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size() && count < max; ++i) {
+        char32_t codePoint = text[i];
+        if (IsHighSurrogate(codePoint) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+            ++i;
+        } else if (IsHighSurrogate(codePoint) || IsLowSurrogate(codePoint)) {
+            codePoint = 0xFFFD;
+        }
+        out[count++] = static_cast<wchar_t>(codePoint);
+    }
+    return count;
+}
+
+}  // namespace standin
