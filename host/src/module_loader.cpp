@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <filesystem>
 #include <map>
 #include <utility>
 
@@ -42,15 +43,15 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
         return nullptr;
     };
 
+    // Checked apart from dlopen(), whose "No such file" may concern a dependency instead.
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return fail("no such file");
+
     // A bare file name would make dlopen() search the library path; the host names a file.
     const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
     dlerror();
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const std::string reason = LastDlError();
-        if (reason.find("No such file") != std::string::npos) return fail("no such file");
-        return fail("not a loadable module (" + reason + ")");
-    }
+    if (!handle) return fail("not a loadable module (" + LastDlError() + ")");
 
     std::unique_ptr<Module> module(new Module(path, handle));
     const std::string missing = module->BindExports();

@@ -55,7 +55,7 @@ int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream
 
     // The host initialises a module before asking for its classes and refuses it otherwise.
     if (!module->LibInitialize()) {
-        err << "module '" << modulePath << "' refused LibInitialize\n";
+        err << "cannot use module '" << modulePath << "': its LibInitialize returned FALSE\n";
         return kExitLoadFailure;
     }
     out << "LibDescription    " << Text(module->LibDescription()) << '\n';

@@ -9,7 +9,9 @@ bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 void AppendUtf8(char32_t c, std::string& out) {
     if (IsHighSurrogate(c) || IsLowSurrogate(c) || c > 0x10FFFF) c = kReplacement;
-    auto byte = [&out](char32_t bits) { out += static_cast<char>(static_cast<unsigned char>(bits)); };
+    auto byte = [&out](char32_t bits) {
+        out += static_cast<char>(static_cast<unsigned char>(bits));
+    };
     if (c < 0x80) {
         byte(c);
     } else if (c < 0x800) {
@@ -35,7 +37,8 @@ std::string WideToUtf8(const wchar_t* text) {
     for (const wchar_t* p = text; *p; ++p) {
         char32_t c = static_cast<char32_t>(*p);
         // A surrogate pair exists only where wchar_t is a UTF-16 unit.
-        if (sizeof(wchar_t) == 2 && IsHighSurrogate(c) && IsLowSurrogate(static_cast<char32_t>(p[1]))) {
+        if (sizeof(wchar_t) == 2 && IsHighSurrogate(c) &&
+            IsLowSurrogate(static_cast<char32_t>(p[1]))) {
             c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(p[1]) - 0xDC00);
             ++p;
         }
