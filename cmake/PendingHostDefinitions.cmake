@@ -26,7 +26,8 @@ endif()
 
 if(_pending_definitions)
   message(STATUS "Placeholders for stand-in definitions not merged yet: ${_pending_definitions}")
-  add_library(veltrane_pending_host OBJECT ${PROJECT_SOURCE_DIR}/tests/support/pending_host_definitions.cpp)
+  add_library(veltrane_pending_host OBJECT
+    ${PROJECT_SOURCE_DIR}/tests/support/pending_host_definitions.cpp)
   target_compile_definitions(veltrane_pending_host PRIVATE ${_pending_definitions})
   target_link_libraries(veltrane_pending_host PRIVATE veltrane_host veltrane_warnings)
   set(VELTRANE_PENDING_HOST_LIBS veltrane_pending_host)

@@ -24,9 +24,7 @@ Fn Export(const Module& module, const char* name) {
     return reinterpret_cast<Fn>(module.FindExport(name));
 }
 
-std::string Events(const Module& module) {
-    return Export<const char* (*)()>(module, "Events")();
-}
+std::string Events(const Module& module) { return Export<const char* (*)()>(module, "Events")(); }
 
 // Still mapped in the process? RTLD_NOLOAD finds a loaded module without loading it.
 bool IsMapped(const std::string& path) {
@@ -124,7 +122,8 @@ TEST(ModuleLoader, RefusedAttachFailsTheLoadAndUnloads) {
     const auto module = Module::Load(LIFECYCLE_MODULE, &error);
     unsetenv("LIFECYCLE_REFUSE_ATTACH");
     EXPECT_EQ(module, nullptr);
-    EXPECT_EQ(error, "cannot load module '" LIFECYCLE_MODULE "': its DllMain refused the process attach");
+    EXPECT_EQ(error,
+              "cannot load module '" LIFECYCLE_MODULE "': its DllMain refused the process attach");
     EXPECT_FALSE(IsMapped(LIFECYCLE_MODULE));
 }
 

@@ -26,8 +26,8 @@ struct Probe {
 TEST(ResourceStrings, NullBeforeTheModuleHandleIsKnown) {
     const Probe probe;
     ASSERT_TRUE(probe.module);
-    auto beforeAttach = reinterpret_cast<const MCHAR* (*)()>(
-        probe.module->FindExport("ProbeStringBeforeAttach"));
+    auto beforeAttach =
+        reinterpret_cast<const MCHAR* (*)()>(probe.module->FindExport("ProbeStringBeforeAttach"));
     ASSERT_NE(beforeAttach, nullptr);
     EXPECT_EQ(beforeAttach(), nullptr);
 }

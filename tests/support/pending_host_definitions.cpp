@@ -12,7 +12,8 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax) {
     static const struct {
         UINT id;
         const wchar_t* text;
-    } kStrings[] = {{1, L"Complex IOR TexMap"}, {2, L"Standard"}, {3, L"Veltrane"}, {26, L"Homepage"}};
+    } kStrings[] = {
+        {1, L"Complex IOR TexMap"}, {2, L"Standard"}, {3, L"Veltrane"}, {26, L"Homepage"}};
     if (!instance || !buffer || bufferMax <= 0) return 0;
     for (const auto& s : kStrings) {
         if (s.id != id) continue;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "tests/support/scratch_file.h"
@@ -47,7 +48,8 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
         std::string path;
         std::string expectedStart;
     } cases[] = {
-        {"/nonexistent/veltrane.so", "cannot load module '/nonexistent/veltrane.so': no such file\n"},
+        {"/nonexistent/veltrane.so",
+         "cannot load module '/nonexistent/veltrane.so': no such file\n"},
         {text.Path(), "cannot load module '" + text.Path() + "': not a loadable module ("},
         {MODULE_WITHOUT_LIB_VERSION,
          "cannot load module '" MODULE_WITHOUT_LIB_VERSION "': it lacks the export LibVersion\n"},
@@ -60,6 +62,15 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
         EXPECT_EQ(run.err.rfind(c.expectedStart, 0), 0u) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
     }
+}
+
+TEST(PluginInfo, RefusedInitializationGivesStatusTwo) {
+    ASSERT_EQ(setenv("LIFECYCLE_REFUSE_INITIALIZE", "1", 1), 0);
+    const CommandRun run = PluginInfo(LIFECYCLE_MODULE);
+    unsetenv("LIFECYCLE_REFUSE_INITIALIZE");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "cannot use module '" LIFECYCLE_MODULE "': its LibInitialize returned FALSE\n");
 }
 
 }  // namespace

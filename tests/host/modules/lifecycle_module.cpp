@@ -48,7 +48,9 @@ __declspec(dllexport) const MCHAR* LibDescription() { return _M("lifecycle test 
 __declspec(dllexport) int LibNumberClasses() { return lifecycleUniqueCandidate; }
 __declspec(dllexport) ClassDesc* LibClassDesc(int /*i*/) { return nullptr; }
 __declspec(dllexport) ULONG LibVersion() { return VERSION_3DSMAX; }
-__declspec(dllexport) int LibInitialize() { return TRUE; }
+__declspec(dllexport) int LibInitialize() {
+    return std::getenv("LIFECYCLE_REFUSE_INITIALIZE") ? FALSE : TRUE;
+}
 __declspec(dllexport) int LibShutdown() { return TRUE; }
 
 __declspec(dllexport) const char* Events() { return events; }
