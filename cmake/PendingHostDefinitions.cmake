@@ -17,7 +17,8 @@ foreach(_source IN LISTS _host_sources)
 endforeach()
 
 set(_pending_definitions "")
-if(NOT _host_text MATCHES "\nint[ \t]+LoadStringW[ \t]*\\(")
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/host/src/load_string.cpp
+   AND NOT _host_text MATCHES "\nint[ \t]+LoadStringW[ \t]*\\(")
   list(APPEND _pending_definitions VELTRANE_PENDING_LOAD_STRING)
 endif()
 if(NOT _host_text MATCHES "ClassDesc2::MakeAutoParamBlocks[ \t]*\\(")
