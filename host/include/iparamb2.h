@@ -15,7 +15,7 @@ class IAutoMParamDlg;
 class IMtlParams;
 class ParamMap2UserDlgProc;
 
-class ClassDesc2 : public ClassDesc {
+class STANDIN_EXPORT ClassDesc2 : public ClassDesc {
 public:
     PB2Export ClassDesc2();
     PB2Export ~ClassDesc2() override;

@@ -6,8 +6,11 @@
 #include <windows.h>
 #include "maxheap.h"
 
-// `ulong` is `unsigned long` in the SDK: 32 bits under MSVC.
-typedef std::uint32_t ulong;
+// `ulong` is `unsigned long` in the SDK: 32 bits under MSVC. glibc's <sys/types.h> declares
+// a 64-bit `ulong` of its own, so it is read first and the name then made to mean ours.
+#include <sys/types.h>
+typedef std::uint32_t standin_ulong;
+#define ulong standin_ulong
 typedef std::uint16_t UWORD;
 
 using TimeValue = int;

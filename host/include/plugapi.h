@@ -25,7 +25,7 @@
 
 class ReferenceMaker;
 
-class ClassDesc : public MaxHeapOperators {
+class STANDIN_EXPORT ClassDesc : public MaxHeapOperators {
 public:
     virtual ~ClassDesc() {}
     virtual int IsPublic() = 0;

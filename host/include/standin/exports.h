@@ -9,6 +9,8 @@
 #define STANDIN_DECLSPEC_noinline __attribute__((noinline))
 #endif
 
+// Also marks base classes that modules derive from: on ELF their type information (vtable,
+// typeinfo) must be visible across modules, which Windows does not need.
 #define STANDIN_EXPORT __attribute__((visibility("default")))
 
 #define CoreExport STANDIN_EXPORT

@@ -1,0 +1,108 @@
+// The host's plug-in loader. On the stand-in a module handle is the dlopen() handle.
+#include <standin/module_loader.h>
+
+#include <dlfcn.h>
+#include <link.h>
+
+#include <filesystem>
+#include <map>
+#include <utility>
+
+namespace standin {
+namespace {
+
+// Loads per module handle: dlopen() counts them too, but only the first load may attach
+// and only the last unload may detach. The host loads and unloads on its main thread only.
+std::map<void*, int>& LoadCounts() {
+    static std::map<void*, int> counts;
+    return counts;
+}
+
+std::string LastDlError() {
+    const char* message = dlerror();
+    return message ? message : "unknown error";
+}
+
+link_map* LinkMapOf(void* handle) {
+    link_map* map = nullptr;
+    return dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 ? map : nullptr;
+}
+
+template <typename Fn>
+void Bind(const Module& module, const char* name, Fn& fn, std::string& missing) {
+    fn = reinterpret_cast<Fn>(module.FindExport(name));
+    if (!fn) missing += missing.empty() ? name : std::string(", ") + name;
+}
+
+}  // namespace
+
+std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error) {
+    const std::string prefix = "cannot load module '" + path + "': ";
+    auto fail = [&](const std::string& why) {
+        if (error) *error = prefix + why;
+        return nullptr;
+    };
+
+    // Checked apart from dlopen(), whose "No such file" may concern a dependency instead.
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return fail("no such file");
+
+    // A bare file name would make dlopen() search the library path; the host names a file.
+    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    dlerror();
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) return fail("not a loadable module (" + LastDlError() + ")");
+
+    std::unique_ptr<Module> module(new Module(path, handle));
+    const std::string missing = module->BindExports();
+    if (!missing.empty()) {
+        module->dllMain_ = nullptr;  // never attached, so it must not be detached
+        const bool several = missing.find(',') != std::string::npos;
+        return fail(std::string("it lacks the export") + (several ? "s " : " ") + missing);
+    }
+
+    if (++LoadCounts()[handle] == 1 &&
+        !module->dllMain_(module->instance_, DLL_PROCESS_ATTACH, nullptr)) {
+        return fail("its DllMain refused the process attach");  // detached by ~Module
+    }
+    return module;
+}
+
+Module::Module(std::string path, void* handle)
+    : path_(std::move(path)), handle_(handle), instance_(reinterpret_cast<HINSTANCE>(handle)) {}
+
+Module::~Module() {
+    if (dllMain_) {
+        auto& counts = LoadCounts();
+        auto it = counts.find(handle_);
+        if (it != counts.end() && --it->second == 0) {
+            counts.erase(it);
+            dllMain_(instance_, DLL_PROCESS_DETACH, nullptr);
+        }
+    }
+    dlclose(handle_);
+}
+
+std::string Module::BindExports() {
+    std::string missing;
+    Bind(*this, "DllMain", dllMain_, missing);
+    Bind(*this, "LibDescription", libDescription_, missing);
+    Bind(*this, "LibNumberClasses", libNumberClasses_, missing);
+    Bind(*this, "LibClassDesc", libClassDesc_, missing);
+    Bind(*this, "LibVersion", libVersion_, missing);
+    Bind(*this, "LibInitialize", libInitialize_, missing);
+    Bind(*this, "LibShutdown", libShutdown_, missing);
+    return missing;
+}
+
+void* Module::FindExport(const char* name) const {
+    void* symbol = dlsym(handle_, name);
+    if (!symbol) return nullptr;
+    // dlsym() also searches the module's dependencies; only the module's own symbols count.
+    Dl_info info;
+    link_map* owner = nullptr;
+    if (!dladdr1(symbol, &info, reinterpret_cast<void**>(&owner), RTLD_DL_LINKMAP)) return nullptr;
+    return owner == LinkMapOf(handle_) ? symbol : nullptr;
+}
+
+}  // namespace standin

@@ -1,0 +1,76 @@
+// `veltrane plugin-info`, run in-process.
+#include "tools/veltrane/plugin_info_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "tests/support/scratch_file.h"
+
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun PluginInfo(const std::string& path) {
+    std::ostringstream out, err;
+    const int status = RunPluginInfo(path, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// Needs the module's string table (description, class name, category).
+TEST(PluginInfo, ListsTheModuleAndItsClass) {
+    const CommandRun run = PluginInfo(VELTRANE_MODULE);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "module            " VELTRANE_MODULE "\n"
+              "LibVersion        0x6D604400 (release 28000, API 68, revision 0)\n"
+              "LibDescription    Complex IOR TexMap\n"
+              "LibNumberClasses  1\n"
+              "class 0\n"
+              "  ClassName              Veltrane\n"
+              "  NonLocalizedClassName  Veltrane\n"
+              "  InternalName           Veltrane\n"
+              "  Category               Standard\n"
+              "  ClassID                0x9F6ECB34 0x768F22AB\n"
+              "  SuperClassID           0xC10\n"
+              "  IsPublic               1\n");
+}
+
+TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
+    const ScratchFile text("plugin-info-not-a-module.txt", "not a module\n");
+    const struct {
+        std::string path;
+        std::string expectedStart;
+    } cases[] = {
+        {"/nonexistent/veltrane.so",
+         "cannot load module '/nonexistent/veltrane.so': no such file\n"},
+        {text.Path(), "cannot load module '" + text.Path() + "': not a loadable module ("},
+        {MODULE_WITHOUT_LIB_VERSION,
+         "cannot load module '" MODULE_WITHOUT_LIB_VERSION "': it lacks the export LibVersion\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const CommandRun run = PluginInfo(c.path);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(c.expectedStart, 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+    }
+}
+
+TEST(PluginInfo, RefusedInitializationGivesStatusTwo) {
+    ASSERT_EQ(setenv("LIFECYCLE_REFUSE_INITIALIZE", "1", 1), 0);
+    const CommandRun run = PluginInfo(LIFECYCLE_MODULE);
+    unsetenv("LIFECYCLE_REFUSE_INITIALIZE");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "cannot use module '" LIFECYCLE_MODULE "': its LibInitialize returned FALSE\n");
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "tools/veltrane/plugin_info_command.h"
+
+#include <CLI/CLI.hpp>
+#include <plugapi.h>
+#include <standin/module_loader.h>
+
+#include <cstdio>
+#include <ostream>
+
+#include "tools/veltrane/wide_to_utf8.h"
+
+namespace {
+
+constexpr int kExitLoadFailure = 2;
+
+std::string Hex(unsigned long value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lX", value);
+    return text;
+}
+
+std::string Text(const MCHAR* text) { return text ? WideToUtf8(text) : "(null)"; }
+
+void PrintClass(int index, ClassDesc* desc, std::ostream& out) {
+    out << "class " << index << '\n';
+    if (!desc) {
+        out << "  (no class descriptor)\n";
+        return;
+    }
+    const Class_ID id = desc->ClassID();
+    out << "  ClassName              " << Text(desc->ClassName()) << '\n'
+        << "  NonLocalizedClassName  " << Text(desc->NonLocalizedClassName()) << '\n'
+        << "  InternalName           " << Text(desc->InternalName()) << '\n'
+        << "  Category               " << Text(desc->Category()) << '\n'
+        << "  ClassID                " << Hex(id.PartA()) << ' ' << Hex(id.PartB()) << '\n'
+        << "  SuperClassID           " << Hex(desc->SuperClassID()) << '\n'
+        << "  IsPublic               " << desc->IsPublic() << '\n';
+}
+
+}  // namespace
+
+int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto module = standin::Module::Load(modulePath, &error);
+    if (!module) {
+        err << error << '\n';
+        return kExitLoadFailure;
+    }
+
+    const ULONG version = module->LibVersion();
+    out << "module            " << module->Path() << '\n'
+        << "LibVersion        " << Hex(version) << " (release " << GET_MAX_RELEASE(version)
+        << ", API " << GET_MAX_API_NUM(version) << ", revision " << GET_MAX_SDK_REV(version)
+        << ")\n";
+
+    // The host initialises a module before asking for its classes and refuses it otherwise.
+    if (!module->LibInitialize()) {
+        err << "cannot use module '" << modulePath << "': its LibInitialize returned FALSE\n";
+        return kExitLoadFailure;
+    }
+    out << "LibDescription    " << Text(module->LibDescription()) << '\n';
+    const int classes = module->LibNumberClasses();
+    out << "LibNumberClasses  " << classes << '\n';
+    for (int i = 0; i < classes; ++i) PrintClass(i, module->LibClassDesc(i), out);
+    module->LibShutdown();
+    return 0;
+}
+
+void AddPluginInfoCommand(CLI::App& app) {
+    auto modulePath = std::make_shared<std::string>(VELTRANE_DEFAULT_MODULE);
+    CLI::App* command = app.add_subcommand(
+        "plugin-info", "Load a plug-in module as the host does and list its classes");
+    command->add_option("MODULE", *modulePath, "Module file")->capture_default_str();
+    command->callback([modulePath] {
+        if (const int status = RunPluginInfo(*modulePath, std::cout, std::cerr)) {
+            throw CLI::RuntimeError(status);
+        }
+    });
+}

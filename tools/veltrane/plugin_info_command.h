@@ -1,0 +1,17 @@
+// `veltrane plugin-info [MODULE]`: loads a plug-in module as the host does and lists what
+// its exports and class descriptors tell the host.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+// Adds the subcommand to `app`; a failure ends the program with exit status 2.
+void AddPluginInfoCommand(CLI::App& app);
+
+// Prints the module's facts to `out` and returns 0. A file that is not a loadable module,
+// or lacks an export: one line on `err` naming the file and what is missing, and 2.
+int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream& err);
