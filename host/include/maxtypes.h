@@ -2,12 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <sys/types.h>
 
 #include <windows.h>
 #include "maxheap.h"
 
-// `ulong` is `unsigned long` in the SDK: 32 bits under MSVC.
-typedef std::uint32_t ulong;
+// `ulong` is `unsigned long` in the SDK: 32 bits under MSVC. glibc's <sys/types.h> declares
+// a 64-bit `ulong` of its own; it is included above and the SDK's name is a macro for a
+// distinct 32-bit typedef, so both headers can meet in one translation unit.
+typedef std::uint32_t standin_ulong;
+#define ulong standin_ulong
 typedef std::uint16_t UWORD;
 
 using TimeValue = int;
