@@ -1,0 +1,66 @@
+#include "reference_graph.h"
+
+#include <algorithm>
+
+namespace standin {
+
+namespace {
+
+bool Contains(const std::vector<ReferenceMaker*>& makers, const ReferenceMaker* maker) {
+    return std::find(makers.begin(), makers.end(), maker) != makers.end();
+}
+
+}  // namespace
+
+bool ReferenceGraph::Reaches(ReferenceMaker* maker, const ReferenceMaker* target) {
+    // References never form loops (ReplaceReference refuses them), so a plain walk ends.
+    if (maker == target) return true;
+    for (ReferenceTarget* next : Node(maker).refs) {
+        if (next && Reaches(next, target)) return true;
+    }
+    return false;
+}
+
+void ReferenceGraph::Release(ReferenceTarget* target, ReferenceMaker* maker, bool deleteOrphan) {
+    RefNode& node = Node(target);
+    auto it = std::find(node.dependents.begin(), node.dependents.end(), maker);
+    if (it != node.dependents.end()) node.dependents.erase(it);
+    if (deleteOrphan && node.dependents.empty() && !node.dying) target->DeleteThis();
+}
+
+void ReferenceGraph::DropReferences(ReferenceMaker* maker) {
+    RefNode& node = Node(maker);
+    // Each release may delete a target, whose destruction may reach back here through the
+    // dependents it notifies; clear each slot before releasing its target.
+    for (std::size_t i = 0; i < node.refs.size(); ++i) {
+        ReferenceTarget* target = node.refs[i];
+        if (!target) continue;
+        node.refs[i] = nullptr;
+        Release(target, maker, true);
+    }
+    node.refs.clear();
+}
+
+void ReferenceGraph::DetachDependents(ReferenceTarget* target) {
+    std::shared_ptr<RefNode> node = Share(target);
+    node->dying = true;
+    while (!node->dependents.empty()) {
+        ReferenceMaker* maker = node->dependents.front();
+        PartID partID = PART_ALL;
+        Notify(maker, FOREVER, target, partID, REFMSG_TARGET_DELETED, TRUE);
+        // The handler may have dropped the reference, or deleted the maker altogether.
+        if (!Contains(node->dependents, maker)) continue;
+        // Slots are looked up afresh each time: SetReference is the maker's code.
+        for (std::size_t i = 0; i < Node(maker).refs.size(); ++i) {
+            if (Node(maker).refs[i] != target) continue;
+            Node(maker).refs[i] = nullptr;
+            Release(target, maker, false);
+            Set(maker, static_cast<int>(i), nullptr);
+            if (!Contains(node->dependents, maker)) break;
+        }
+        // A dependent entry without a matching slot cannot arise; drop it rather than loop.
+        if (Contains(node->dependents, maker)) Release(target, maker, false);
+    }
+}
+
+}  // namespace standin
