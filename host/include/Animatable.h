@@ -2,13 +2,13 @@
 // class ID, class name), sub-anims, parameter blocks, extension interfaces and deletion.
 #pragma once
 
+#include <windows.h>
 #include "baseinterface.h"
 #include "iparamb2Typedefs.h"
 #include "maxtypes.h"
 #include "noncopyable.h"
 #include "standin/exports.h"
 #include "strclass.h"
-#include <windows.h>
 
 class IParamBlock2;
 

@@ -4,12 +4,12 @@
 
 #include <memory>
 
+#include <windows.h>
 #include "Animatable.h"
 #include "interval.h"
 #include "maxheap.h"
 #include "maxtypes.h"
 #include "standin/exports.h"
-#include <windows.h>
 
 class ReferenceMaker;
 class ReferenceTarget;
@@ -34,10 +34,7 @@ enum RefResult {
     REF_AUTO_DELETE
 };
 
-enum NotifyDependentsOption {
-    REFNOTIFY_ALLOW_OPTIMIZATIONS,
-    REFNOTIFY_DISALLOW_OPTIMIZATIONS
-};
+enum NotifyDependentsOption { REFNOTIFY_ALLOW_OPTIMIZATIONS, REFNOTIFY_DISALLOW_OPTIMIZATIONS };
 
 #define NOTIFY_ALL 0xfffffff0
 
@@ -84,8 +81,8 @@ public:
 
     // A maker without dependents has no one to tell.
     CoreExport virtual RefResult NotifyDependents(
-        const Interval& changeInt, PartID partID, RefMessage message,
-        SClass_ID sclass = NOTIFY_ALL, BOOL propagate = TRUE, RefTargetHandle hTarg = nullptr,
+        const Interval& changeInt, PartID partID, RefMessage message, SClass_ID sclass = NOTIFY_ALL,
+        BOOL propagate = TRUE, RefTargetHandle hTarg = nullptr,
         NotifyDependentsOption notifyDependentsOption = REFNOTIFY_ALLOW_OPTIMIZATIONS);
 
     CoreExport void* GetInterface(ULONG id) override;
@@ -121,8 +118,8 @@ public:
     // Delivers the message to every dependent (all, or those of super class `sclass`); those
     // that accept it pass it on to their own dependents when `propagate` is set.
     CoreExport RefResult NotifyDependents(
-        const Interval& changeInt, PartID partID, RefMessage message,
-        SClass_ID sclass = NOTIFY_ALL, BOOL propagate = TRUE, RefTargetHandle hTarg = nullptr,
+        const Interval& changeInt, PartID partID, RefMessage message, SClass_ID sclass = NOTIFY_ALL,
+        BOOL propagate = TRUE, RefTargetHandle hTarg = nullptr,
         NotifyDependentsOption notifyDependentsOption = REFNOTIFY_ALLOW_OPTIMIZATIONS) override;
 
     CoreExport void* GetInterface(ULONG id) override;

@@ -3,14 +3,18 @@
 Animatable::Animatable() = default;
 Animatable::~Animatable() = default;
 
-void Animatable::DeleteThis() { delete this; }
+void Animatable::DeleteThis() {
+    delete this;
+}
 
 void Animatable::GetClassName(MSTR& s, bool localized) const {
     (void)localized;
     s = MSTR();
 }
 
-Class_ID Animatable::ClassID() { return Class_ID(0, 0); }
+Class_ID Animatable::ClassID() {
+    return Class_ID(0, 0);
+}
 
 void* Animatable::GetInterface(ULONG id) {
     (void)id;

@@ -11,7 +11,7 @@
 namespace standin {
 
 struct RefNode {
-    std::vector<ReferenceTarget*> refs;      // slot -> target, as set through ReplaceReference
+    std::vector<ReferenceTarget*> refs;       // slot -> target, as set through ReplaceReference
     std::vector<ReferenceMaker*> dependents;  // one entry per slot that references this target
     bool dying = false;                       // set once the target's destruction has begun
 };

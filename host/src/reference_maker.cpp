@@ -8,7 +8,9 @@ ReferenceMaker::ReferenceMaker() : node_(std::make_shared<standin::RefNode>()) {
 
 // The derived part is gone by now: release the references from the host's own record
 // without asking the object anything.
-ReferenceMaker::~ReferenceMaker() { ReferenceGraph::DropReferences(this); }
+ReferenceMaker::~ReferenceMaker() {
+    ReferenceGraph::DropReferences(this);
+}
 
 RefResult ReferenceMaker::ReplaceReference(int which, RefTargetHandle newtarg, BOOL delOld) {
     if (which < 0 || which >= NumRefs()) return REF_FAIL;
@@ -30,9 +32,13 @@ RefResult ReferenceMaker::ReplaceReference(int which, RefTargetHandle newtarg, B
     return REF_SUCCEED;
 }
 
-RefResult ReferenceMaker::DeleteReference(int i) { return ReplaceReference(i, nullptr, TRUE); }
+RefResult ReferenceMaker::DeleteReference(int i) {
+    return ReplaceReference(i, nullptr, TRUE);
+}
 
-int ReferenceMaker::NumRefs() { return 0; }
+int ReferenceMaker::NumRefs() {
+    return 0;
+}
 
 RefTargetHandle ReferenceMaker::GetReference(int i) {
     (void)i;
@@ -63,7 +69,9 @@ RefResult ReferenceMaker::NotifyDependents(const Interval& changeInt, PartID par
     return REF_SUCCEED;
 }
 
-void* ReferenceMaker::GetInterface(ULONG id) { return Animatable::GetInterface(id); }
+void* ReferenceMaker::GetInterface(ULONG id) {
+    return Animatable::GetInterface(id);
+}
 
 BaseInterface* ReferenceMaker::GetInterface(Interface_ID id) {
     return Animatable::GetInterface(id);

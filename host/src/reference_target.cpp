@@ -11,7 +11,9 @@ ReferenceTarget::ReferenceTarget() = default;
 
 // Runs before ~ReferenceMaker: dependents hear of the deletion and lose their references
 // while this object still owns its own.
-ReferenceTarget::~ReferenceTarget() { ReferenceGraph::DetachDependents(this); }
+ReferenceTarget::~ReferenceTarget() {
+    ReferenceGraph::DetachDependents(this);
+}
 
 void ReferenceTarget::GetClassName(MSTR& s, bool localized) const {
     (void)localized;
@@ -28,8 +30,8 @@ void ReferenceTarget::BaseClone(ReferenceTarget* from, ReferenceTarget* to, Rema
 }
 
 RefResult ReferenceTarget::NotifyDependents(const Interval& changeInt, PartID partID,
-                                            RefMessage message, SClass_ID sclass,
-                                            BOOL propagate, RefTargetHandle hTarg,
+                                            RefMessage message, SClass_ID sclass, BOOL propagate,
+                                            RefTargetHandle hTarg,
                                             NotifyDependentsOption notifyDependentsOption) {
     (void)notifyDependentsOption;
     // Handlers may add or drop dependents, delete one, or delete this target: work from a copy
@@ -57,7 +59,9 @@ RefResult ReferenceTarget::NotifyDependents(const Interval& changeInt, PartID pa
     return REF_SUCCEED;
 }
 
-void* ReferenceTarget::GetInterface(ULONG id) { return ReferenceMaker::GetInterface(id); }
+void* ReferenceTarget::GetInterface(ULONG id) {
+    return ReferenceMaker::GetInterface(id);
+}
 
 BaseInterface* ReferenceTarget::GetInterface(Interface_ID id) {
     return ReferenceMaker::GetInterface(id);

@@ -2,14 +2,18 @@
 
 namespace standin {
 
-RemapDirectory::~RemapDirectory() { ClearBackpatch(); }
+RemapDirectory::~RemapDirectory() {
+    ClearBackpatch();
+}
 
 RefTargetHandle RemapDirectory::FindMapping(RefTargetHandle from) {
     auto it = map_.find(from);
     return it == map_.end() ? nullptr : it->second;
 }
 
-void RemapDirectory::AddEntry(RefTargetHandle hfrom, RefTargetHandle hto) { map_[hfrom] = hto; }
+void RemapDirectory::AddEntry(RefTargetHandle hfrom, RefTargetHandle hto) {
+    map_[hfrom] = hto;
+}
 
 void RemapDirectory::PatchPointer(RefTargetHandle* patchThis, RefTargetHandle oldTarg) {
     if (!patchThis) return;
@@ -38,7 +42,9 @@ void RemapDirectory::Backpatch() {
     }
 }
 
-bool RemapDirectory::BackpatchPending() { return !patches_.empty() || !procs_.empty(); }
+bool RemapDirectory::BackpatchPending() {
+    return !patches_.empty() || !procs_.empty();
+}
 
 void RemapDirectory::Clear() {
     map_.clear();
@@ -53,6 +59,8 @@ void RemapDirectory::ClearBackpatch() {
     procs_.clear();
 }
 
-void RemapDirectory::DeleteThis() { delete this; }
+void RemapDirectory::DeleteThis() {
+    delete this;
+}
 
 }  // namespace standin
