@@ -25,7 +25,8 @@
 
 class ReferenceMaker;
 
-class ClassDesc : public MaxHeapOperators {
+// Exported whole so that modules deriving from it share its type information.
+class STANDIN_EXPORT ClassDesc : public MaxHeapOperators {
 public:
     virtual ~ClassDesc() {}
     virtual int IsPublic() = 0;
