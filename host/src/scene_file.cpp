@@ -14,15 +14,14 @@ namespace standin {
 
 namespace {
 
-constexpr USHORT kHeaderChunk = 0x5300;
-constexpr USHORT kObjectChunk = 0x5310;
-constexpr USHORT kClassChunk = 0x5311;
-constexpr USHORT kDataChunk = 0x5312;
-constexpr USHORT kRefsChunk = 0x5313;
-constexpr USHORT kRootsChunk = 0x5320;
-
-constexpr std::uint32_t kMagic = 0x4E435356;  // "VSCN"
-constexpr std::uint32_t kVersion = 1;
+constexpr USHORT kHeaderChunk = scene_chunk::kHeader;
+constexpr USHORT kObjectChunk = scene_chunk::kObject;
+constexpr USHORT kClassChunk = scene_chunk::kClass;
+constexpr USHORT kDataChunk = scene_chunk::kData;
+constexpr USHORT kRefsChunk = scene_chunk::kRefs;
+constexpr USHORT kRootsChunk = scene_chunk::kRoots;
+using scene_chunk::kMagic;
+using scene_chunk::kVersion;
 
 IOResult Failed(std::string* error, const std::string& why) {
     if (error) *error = why;

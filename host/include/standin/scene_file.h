@@ -18,6 +18,18 @@
 
 namespace standin {
 
+// Chunk IDs and header of the scene file, for tools and tests that read or write it directly.
+namespace scene_chunk {
+inline constexpr USHORT kHeader = 0x5300;  // data: magic, version (two 32-bit words)
+inline constexpr USHORT kObject = 0x5310;  // container: kClass, kData, kRefs
+inline constexpr USHORT kClass = 0x5311;   // data: super class, class ID part A, part B
+inline constexpr USHORT kData = 0x5312;    // the chunks the object's Save() wrote
+inline constexpr USHORT kRefs = 0x5313;    // data: count, then one signed index per reference
+inline constexpr USHORT kRoots = 0x5320;   // data: count, then one index per root
+inline constexpr std::uint32_t kMagic = 0x4E435356;  // "VSCN"
+inline constexpr std::uint32_t kVersion = 1;
+}  // namespace scene_chunk
+
 // Writes the roots and everything they reference. On failure `bytes` is left empty and
 // `error` (if given) says why.
 STANDIN_EXPORT IOResult SaveScene(SceneRoots& roots, std::vector<std::uint8_t>& bytes,
