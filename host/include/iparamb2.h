@@ -199,7 +199,8 @@ public:
     PB2Export void InvalidateUI(ParamBlockDesc2* pbd);
     PB2Export void InvalidateUI(ParamBlockDesc2* pbd, ParamID id, int tabIndex = -1);
     // Builds a block at its defaults for every P_AUTO_CONSTRUCT descriptor and makes it the
-    // owner's reference `ref_no`.
+    // owner's reference `ref_no`. New blocks always start at the defaults: the host's choice
+    // between defaults and last used values (P_RESET_DEFAULT) is not modelled.
     PB2Export void MakeAutoParamBlocks(ReferenceMaker* owner) override;
     PB2Export IParamMap2* GetParamMap(ParamBlockDesc2* pbd, MapID map_id = 0);
     // Gives an open parameter map its dialog procedure; false when the map is not open.
@@ -208,7 +209,9 @@ public:
     PB2Export IAutoMParamDlg* CreateParamDlgs(HWND hwMtlEdit, IMtlParams* imp,
                                               ReferenceTarget* obj);
     // Returns every parameter of the owner's auto-constructed blocks to its default, dropping
-    // animation keys. The stand-in has no set handlers (accessors) to call.
+    // animation keys, and notifies the owner once per block with LastNotifyParamID -1.
+    // Parameters held by the owner (P_OWNERS_REF) are left alone. The stand-in has no set
+    // handlers (accessors) to call.
     PB2Export void Reset(ReferenceMaker* owner, BOOL updateUI = TRUE,
                          BOOL callSetHandlers = TRUE);
 
