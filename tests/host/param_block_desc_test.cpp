@@ -148,17 +148,5 @@ TEST(ParamBlockDesc, DestructionInEitherOrderUnregisters) {
     delete pbd;
 }
 
-TEST(ParamBlockDesc, UserDlgProcOfMapZero) {
-    struct Proc : ParamMap2UserDlgProc {
-        INT_PTR DlgProc(TimeValue, IParamMap2*, HWND, UINT, WPARAM, LPARAM) override { return 0; }
-        void DeleteThis() override {}
-    } proc;
-    params.SetUserDlgProc(&proc);
-    EXPECT_EQ(params.GetUserDlgProc(), &proc);
-    EXPECT_EQ(params.GetUserDlgProc(1), nullptr);
-    params.SetUserDlgProc(0, nullptr);
-    EXPECT_EQ(params.GetUserDlgProc(0), nullptr);
-}
-
 }  // namespace
 }  // namespace pbtest
