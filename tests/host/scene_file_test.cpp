@@ -62,15 +62,6 @@ public:
     }
 
     IOResult Load(ILoad* iload) override {
-        struct AfterLoad : PostLoadCallback {
-            ProbeMap* map;
-            explicit AfterLoad(ProbeMap* m) : map(m) {}
-            void proc(ILoad*) override {
-                // References are restored by now: the output is the stored one.
-                if (map->Output() && map->Output()->GetOutputLevel(0) != 1.0f) ++postLoads;
-                delete this;
-            }
-        };
         IOResult result;
         while ((result = iload->OpenChunk()) == IO_OK) {
             ULONG n = 0;
@@ -79,7 +70,7 @@ public:
             iload->CloseChunk();
             if (result != IO_OK) return result;
         }
-        if (result == IO_END) iload->RegisterPostLoadCallback(new AfterLoad(this));
+        if (result == IO_END) iload->RegisterPostLoadCallback(&afterLoad_);
         return result == IO_END ? IO_OK : result;
     }
 
@@ -91,6 +82,15 @@ protected:
     }
 
 private:
+    // Owned by the map: a failed load drops registered callbacks without running them.
+    struct AfterLoad : PostLoadCallback {
+        ProbeMap* map;
+        explicit AfterLoad(ProbeMap* m) : map(m) {}
+        void proc(ILoad*) override {
+            // References are restored by now: the output is the stored one.
+            if (map->Output() && map->Output()->GetOutputLevel(0) != 1.0f) ++postLoads;
+        }
+    } afterLoad_{this};
     RefTargetHandle refs_[3] = {};
 };
 
