@@ -1,6 +1,7 @@
 #include "reference_graph.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace standin {
 
@@ -13,10 +14,16 @@ bool Contains(const std::vector<ReferenceMaker*>& makers, const ReferenceMaker* 
 }  // namespace
 
 bool ReferenceGraph::Reaches(ReferenceMaker* maker, const ReferenceMaker* target) {
-    // References never form loops (ReplaceReference refuses them), so a plain walk ends.
-    if (maker == target) return true;
-    for (ReferenceTarget* next : Node(maker).refs) {
-        if (next && Reaches(next, target)) return true;
+    // Shared targets are walked once, so that chains of diamonds cost no more than their size.
+    std::vector<ReferenceMaker*> pending{maker};
+    std::unordered_set<ReferenceMaker*> seen{maker};
+    while (!pending.empty()) {
+        ReferenceMaker* next = pending.back();
+        pending.pop_back();
+        if (next == target) return true;
+        for (ReferenceTarget* ref : Node(next).refs) {
+            if (ref && seen.insert(ref).second) pending.push_back(ref);
+        }
     }
     return false;
 }
@@ -30,6 +37,7 @@ void ReferenceGraph::Release(ReferenceTarget* target, ReferenceMaker* maker, boo
 
 void ReferenceGraph::DropReferences(ReferenceMaker* maker) {
     RefNode& node = Node(maker);
+    node.dying = true;
     // Each release may delete a target, whose destruction may reach back here through the
     // dependents it notifies; clear each slot before releasing its target.
     for (std::size_t i = 0; i < node.refs.size(); ++i) {
@@ -46,6 +54,11 @@ void ReferenceGraph::DetachDependents(ReferenceTarget* target) {
     node->dying = true;
     while (!node->dependents.empty()) {
         ReferenceMaker* maker = node->dependents.front();
+        if (Node(maker).dying) {
+            // A dependent in its own destruction has lost its code; it only needs the entry gone.
+            Release(target, maker, false);
+            continue;
+        }
         PartID partID = PART_ALL;
         Notify(maker, FOREVER, target, partID, REFMSG_TARGET_DELETED, TRUE);
         // The handler may have dropped the reference, or deleted the maker altogether.

@@ -13,7 +13,9 @@ namespace standin {
 struct RefNode {
     std::vector<ReferenceTarget*> refs;       // slot -> target, as set through ReplaceReference
     std::vector<ReferenceMaker*> dependents;  // one entry per slot that references this target
-    bool dying = false;                       // set once the target's destruction has begun
+    // Set once the object's destruction has begun: its derived part is gone, so it gets no
+    // more calls, and it is not deleted a second time.
+    bool dying = false;
 };
 
 // The one friend of ReferenceMaker/ReferenceTarget: reaches their protected hooks and records.

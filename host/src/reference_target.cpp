@@ -45,6 +45,7 @@ RefResult ReferenceTarget::NotifyDependents(const Interval& changeInt, PartID pa
     for (ReferenceMaker* maker : makers) {
         const auto& current = node->dependents;
         if (std::find(current.begin(), current.end(), maker) == current.end()) continue;
+        if (ReferenceGraph::Node(maker).dying) continue;
         if (sclass != NOTIFY_ALL && maker->SuperClassID() != sclass) continue;
         PartID part = partID;
         const RefResult result =

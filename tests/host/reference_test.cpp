@@ -244,6 +244,23 @@ TEST_F(References, ADependentMayDeleteItselfWhenItsTargetGoes) {
     EXPECT_EQ(Node::deleted, (Names{"target", "dependent"}));
 }
 
+TEST_F(References, AnObjectBeingDeletedHearsNothingMore) {
+    // dependent -> dying -> leaf. When `dying` goes, its dependent makes `leaf` announce a
+    // change; `dying` still references `leaf` but has lost its code, so it must not hear it.
+    Node* dependent = Root("dependent");
+    auto* dying = new Node("dying");
+    auto* leaf = new Node("leaf");
+    dependent->ReplaceReference(0, dying);
+    dying->ReplaceReference(0, leaf);
+    dependent->onNotify = [&](Node&, RefMessage m) {
+        if (m == REFMSG_TARGET_DELETED) Change(leaf);
+        return REF_SUCCEED;
+    };
+    dying->DeleteThis();
+    EXPECT_EQ(Receivers(), Names{"dependent<gone"});
+    EXPECT_EQ(Node::deleted, (Names{"dying", "leaf"}));
+}
+
 TEST_F(References, ADeletedMakerReleasesItsTargetsWithoutCallingItsOwnCode) {
     // maker -> {solo, shared, shared}; keeper -> shared. solo -> leaf.
     Node* keeper = Root("keeper");
