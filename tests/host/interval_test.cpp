@@ -33,19 +33,6 @@ TEST(Interval, Membership) {
     }
 }
 
-TEST(Interval, Shape) {
-    EXPECT_TRUE(NEVER.Empty());
-    EXPECT_TRUE(Interval().Empty());
-    EXPECT_FALSE(FOREVER.Empty());
-    EXPECT_TRUE(FOREVER.IsInfinite());
-    EXPECT_FALSE(Interval(0, INT_MAX).IsInfinite());
-    const Interval reversed(20, 10);
-    EXPECT_EQ(reversed.Start(), 10);
-    EXPECT_EQ(reversed.End(), 20);
-    EXPECT_TRUE(FOREVER.InInterval(Interval(-5, 5)));
-    EXPECT_FALSE(Interval(0, 4).InInterval(Interval(-5, 5)));
-}
-
 TEST(Interval, Intersection) {
     struct Case {
         const char* what;
