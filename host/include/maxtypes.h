@@ -2,13 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <sys/types.h>
 
 #include <windows.h>
 #include "maxheap.h"
 
 // `ulong` is `unsigned long` in the SDK: 32 bits under MSVC. glibc's <sys/types.h> declares
-// a 64-bit `ulong` of its own, so it is read first and the name then made to mean ours.
-#include <sys/types.h>
+// a 64-bit `ulong` of its own; it is included above and the SDK's name is a macro for a
+// distinct 32-bit typedef, so both headers can meet in one translation unit.
 typedef std::uint32_t standin_ulong;
 #define ulong standin_ulong
 typedef std::uint16_t UWORD;

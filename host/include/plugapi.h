@@ -25,6 +25,7 @@
 
 class ReferenceMaker;
 
+// Exported whole so that modules deriving from it share its type information.
 class STANDIN_EXPORT ClassDesc : public MaxHeapOperators {
 public:
     virtual ~ClassDesc() {}

@@ -1,0 +1,94 @@
+#include <Materials/MtlBase.h>
+
+#include <cstdint>
+
+#include "chunk_values.h"
+
+using standin::ReadValue;
+using standin::WriteValueChunk;
+
+namespace {
+
+// Chunks of the base state, inside the caller's chunk.
+constexpr USHORT kNameChunk = 0x0100;
+constexpr USHORT kFlagsChunk = 0x0110;
+constexpr USHORT kGBufIDChunk = 0x0120;
+constexpr USHORT kSlotTypeChunk = 0x0130;
+
+}  // namespace
+
+MtlBase::MtlBase() : mtlFlags(0), defaultSlotType(MAPSLOT_TEXTURE), gbufID(0) {}
+
+MtlBase::~MtlBase() {}
+
+Class_ID MtlBase::ClassID() {
+    return Animatable::ClassID();
+}
+
+MtlBase& MtlBase::operator=(const MtlBase& m) {
+    name = m.name;
+    mtlFlags = m.mtlFlags;
+    defaultSlotType = m.defaultSlotType;
+    gbufID = m.gbufID;
+    return *this;
+}
+
+MSTR& MtlBase::GetName() {
+    return name;
+}
+
+void MtlBase::SetName(MSTR s) {
+    name = s;
+}
+
+IOResult MtlBase::Save(ISave* isave) {
+    isave->BeginChunk(kNameChunk);
+    IOResult result = isave->WriteWString(name.data());
+    isave->EndChunk();
+    if (result != IO_OK) return result;
+    if ((result = WriteValueChunk(isave, kFlagsChunk, mtlFlags)) != IO_OK) return result;
+    if ((result = WriteValueChunk(isave, kGBufIDChunk, gbufID)) != IO_OK) return result;
+    const std::int32_t slotType = defaultSlotType;
+    return WriteValueChunk(isave, kSlotTypeChunk, slotType);
+}
+
+IOResult MtlBase::Load(ILoad* iload) {
+    for (;;) {
+        IOResult result = iload->OpenChunk();
+        if (result == IO_END) return IO_OK;
+        if (result != IO_OK) return result;
+        switch (iload->CurChunkID()) {
+            case kNameChunk: {
+                wchar_t* text = nullptr;
+                result = iload->ReadWStringChunk(&text);
+                if (result == IO_OK) name = text;
+                break;
+            }
+            case kFlagsChunk:
+                result = ReadValue(iload, mtlFlags);
+                break;
+            case kGBufIDChunk:
+                result = ReadValue(iload, gbufID);
+                break;
+            case kSlotTypeChunk: {
+                std::int32_t slotType = 0;
+                result = ReadValue(iload, slotType);
+                if (result == IO_OK) defaultSlotType = slotType;
+                break;
+            }
+            default:
+                break;
+        }
+        const IOResult closed = iload->CloseChunk();
+        if (result != IO_OK) return result;
+        if (closed != IO_OK) return closed;
+    }
+}
+
+void* MtlBase::GetInterface(ULONG id) {
+    return ReferenceTarget::GetInterface(id);
+}
+
+void MtlBase::BaseClone(ReferenceTarget* from, ReferenceTarget* to, RemapDir& remap) {
+    ReferenceTarget::BaseClone(from, to, remap);
+}

@@ -1,0 +1,344 @@
+#include "param_block2.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include <ioapi.h>
+#include <iparamm2.h>
+#include <standin/animate_mode.h>
+
+#include "reference_graph.h"
+
+namespace standin {
+
+namespace {
+
+// Chunks of a saved block: which descriptor it follows, then one chunk per stored value.
+constexpr USHORT kDescriptorChunk = 0x0001;
+constexpr USHORT kValueChunk = 0x0002;
+
+constexpr std::uint8_t kFloatValue = 0;
+constexpr std::uint8_t kIntValue = 1;
+
+template <typename T>
+IOResult WritePod(ISave* isave, const T& v) {
+    ULONG written = 0;
+    const IOResult res = isave->Write(&v, sizeof v, &written);
+    return res == IO_OK && written == sizeof v ? IO_OK : IO_ERROR;
+}
+
+template <typename T>
+IOResult ReadPod(ILoad* iload, T& v) {
+    ULONG read = 0;
+    const IOResult res = iload->Read(&v, sizeof v, &read);
+    return res == IO_OK && read == sizeof v ? IO_OK : IO_ERROR;
+}
+
+template <typename T>
+IOResult WriteKeyed(ISave* isave, const KeyedValue<T>& value) {
+    IOResult res = WritePod(isave, value.Constant());
+    const auto count = static_cast<std::int32_t>(value.Keys().size());
+    if (res == IO_OK) res = WritePod(isave, count);
+    for (const auto& key : value.Keys()) {
+        if (res == IO_OK) res = WritePod(isave, key.time);
+        if (res == IO_OK) res = WritePod(isave, key.value);
+    }
+    return res;
+}
+
+// Keys are read one by one, so a damaged count runs into the end of the chunk instead of
+// allocating whatever it claims.
+template <typename T>
+IOResult ReadKeyed(ILoad* iload, KeyedValue<T>& value) {
+    T constant{};
+    std::int32_t count = 0;
+    if (ReadPod(iload, constant) != IO_OK || ReadPod(iload, count) != IO_OK || count < 0) {
+        return IO_ERROR;
+    }
+    std::vector<typename KeyedValue<T>::Key> keys;
+    for (std::int32_t k = 0; k < count; ++k) {
+        typename KeyedValue<T>::Key key{};
+        if (ReadPod(iload, key.time) != IO_OK || ReadPod(iload, key.value) != IO_OK) {
+            return IO_ERROR;
+        }
+        keys.push_back(key);
+    }
+    return value.Assign(constant, std::move(keys)) ? IO_OK : IO_ERROR;
+}
+
+}  // namespace
+
+ParamBlock2::ParamBlock2(ParamBlockDesc2* desc, ReferenceMaker* owner)
+    : desc_(desc), owner_(owner) {
+    BuildSlots();
+}
+
+ParamBlock2::~ParamBlock2() {
+    for (IParamMap2* map : std::vector<IParamMap2*>(maps_)) DetachMap(*map);
+}
+
+void ParamBlock2::BuildSlots() {
+    slots_.clear();
+    if (!desc_) return;
+    for (int i = 0; i < desc_->Count(); ++i) {
+        const ParamDef& def = desc_->paramdefs[i];
+        Slot slot{&def, StorageOf(def), KeyedValue<float>(), KeyedValue<int>()};
+        if (slot.storage == ParamStorage::Float) slot.f.Reset(def.def.f);
+        if (slot.storage == ParamStorage::Int) slot.i.Reset(def.def.i);
+        slots_.push_back(slot);
+    }
+}
+
+BlockID ParamBlock2::ID() { return desc_ ? desc_->ID : BlockID(-1); }
+
+ReferenceMaker* ParamBlock2::GetOwner() {
+    const std::vector<ReferenceMaker*>& referrers = ReferenceGraph::Node(this).dependents;
+    if (std::find(referrers.begin(), referrers.end(), owner_) == referrers.end()) {
+        owner_ = referrers.empty() ? nullptr : referrers.front();
+    }
+    return owner_;
+}
+
+ParamBlock2::Slot* ParamBlock2::Find(ParamID id, ParamStorage storage) {
+    for (Slot& slot : slots_) {
+        if (slot.def->ID == id) return slot.storage == storage ? &slot : nullptr;
+    }
+    return nullptr;
+}
+
+const ParamBlock2::Slot* ParamBlock2::FindAny(ParamID id) const {
+    for (const Slot& slot : slots_) {
+        if (slot.def->ID == id) return &slot;
+    }
+    return nullptr;
+}
+
+void ParamBlock2::Changed(ParamID id, int tabIndex) {
+    lastNotifyID_ = id;
+    lastNotifyTab_ = tabIndex;
+    NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+}
+
+BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, float v, int tabIndex) {
+    Slot* slot = Find(id, ParamStorage::Float);
+    if (!slot) return FALSE;
+    slot->f.Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
+    Changed(id, tabIndex);
+    return TRUE;
+}
+
+BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, int v, int tabIndex) {
+    Slot* slot = Find(id, ParamStorage::Int);
+    if (!slot) return FALSE;
+    slot->i.Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
+    Changed(id, tabIndex);
+    return TRUE;
+}
+
+// Only TYPE_REFTARG parameters held by the owner are modelled, so no parameter takes a
+// material or a texture map through these.
+BOOL ParamBlock2::SetValue(ParamID, TimeValue, Mtl*, int) { return FALSE; }
+BOOL ParamBlock2::SetValue(ParamID, TimeValue, Texmap*, int) { return FALSE; }
+
+BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, ReferenceTarget* v, int tabIndex) {
+    (void)t;
+    Slot* slot = Find(id, ParamStorage::OwnersRef);
+    ReferenceMaker* owner = GetOwner();
+    if (!slot || !owner || slot->def->refno < 0) return FALSE;
+    if (owner->ReplaceReference(slot->def->refno, v) != REF_SUCCEED) return FALSE;
+    Changed(id, tabIndex);
+    return TRUE;
+}
+
+BOOL ParamBlock2::GetValue(ParamID id, TimeValue t, float& v, Interval& ivalid, int) {
+    const Slot* slot = Find(id, ParamStorage::Float);
+    if (!slot) return FALSE;
+    v = slot->f.At(t, ivalid);
+    return TRUE;
+}
+
+BOOL ParamBlock2::GetValue(ParamID id, TimeValue t, int& v, Interval& ivalid, int) {
+    const Slot* slot = Find(id, ParamStorage::Int);
+    if (!slot) return FALSE;
+    v = slot->i.At(t, ivalid);
+    return TRUE;
+}
+
+BOOL ParamBlock2::GetValue(ParamID, TimeValue, Mtl*&, Interval&, int) { return FALSE; }
+BOOL ParamBlock2::GetValue(ParamID, TimeValue, Texmap*&, Interval&, int) { return FALSE; }
+
+// The owner's reference is not animated: it leaves the interval alone.
+BOOL ParamBlock2::GetValue(ParamID id, TimeValue, ReferenceTarget*& v, Interval&, int) {
+    const Slot* slot = Find(id, ParamStorage::OwnersRef);
+    ReferenceMaker* owner = GetOwner();
+    if (!slot || !owner || slot->def->refno < 0) return FALSE;
+    v = owner->GetReference(slot->def->refno);
+    return TRUE;
+}
+
+int ParamBlock2::GetInt(ParamID id, TimeValue t, int tabIndex) {
+    Interval ignored = FOREVER;
+    int v = 0;
+    GetValue(id, t, v, ignored, tabIndex);
+    return v;
+}
+
+float ParamBlock2::GetFloat(ParamID id, TimeValue t, int tabIndex) {
+    Interval ignored = FOREVER;
+    float v = 0.0f;
+    GetValue(id, t, v, ignored, tabIndex);
+    return v;
+}
+
+ParamID ParamBlock2::LastNotifyParamID(int& tabIndex) {
+    tabIndex = lastNotifyTab_;
+    return lastNotifyID_;
+}
+
+IParamMap2* ParamBlock2::GetMap(MapID map_id) {
+    for (auto it = maps_.rbegin(); it != maps_.rend(); ++it) {
+        if ((*it)->GetMapID() == map_id) return *it;
+    }
+    return nullptr;
+}
+
+void ParamBlock2::GetClassName(MSTR& s, bool) const { s = L"ParamBlock2"; }
+
+RefResult ParamBlock2::NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
+                                        BOOL) {
+    return REF_SUCCEED;
+}
+
+void ParamBlock2::ResetAll() {
+    for (Slot& slot : slots_) {
+        if (slot.storage == ParamStorage::Float) slot.f.Reset(slot.def->def.f);
+        if (slot.storage == ParamStorage::Int) slot.i.Reset(slot.def->def.i);
+    }
+    Changed(-1, -1);
+}
+
+std::vector<TimeValue> ParamBlock2::KeyTimes(ParamID id) const {
+    std::vector<TimeValue> times;
+    const Slot* slot = FindAny(id);
+    if (!slot) return times;
+    if (slot->storage == ParamStorage::Float) {
+        for (const auto& key : slot->f.Keys()) times.push_back(key.time);
+    } else if (slot->storage == ParamStorage::Int) {
+        for (const auto& key : slot->i.Keys()) times.push_back(key.time);
+    }
+    return times;
+}
+
+RefTargetHandle ParamBlock2::Clone(RemapDir& remap) {
+    auto* copy = new ParamBlock2(desc_, nullptr);
+    copy->slots_ = slots_;  // the definitions are the shared descriptor's
+    BaseClone(this, copy, remap);
+    return copy;
+}
+
+IOResult ParamBlock2::Save(ISave* isave) {
+    if (!desc_) return IO_ERROR;
+    ClassDesc2* cd = desc_->cd;
+    const ULONG sclass = cd ? cd->SuperClassID() : 0;
+    const Class_ID cid = cd ? cd->ClassID() : Class_ID(0, 0);
+    isave->BeginChunk(kDescriptorChunk);
+    IOResult res = WritePod(isave, sclass);
+    if (res == IO_OK) res = WritePod(isave, cid.PartA());
+    if (res == IO_OK) res = WritePod(isave, cid.PartB());
+    if (res == IO_OK) res = WritePod(isave, desc_->ID);
+    if (res != IO_OK) return res;
+    isave->EndChunk();
+
+    for (const Slot& slot : slots_) {
+        if (slot.storage == ParamStorage::OwnersRef || (slot.def->flags & P_TRANSIENT)) continue;
+        isave->BeginChunk(kValueChunk);
+        res = WritePod(isave, slot.def->ID);
+        if (slot.storage == ParamStorage::Float) {
+            if (res == IO_OK) res = WritePod(isave, kFloatValue);
+            if (res == IO_OK) res = WriteKeyed(isave, slot.f);
+        } else {
+            if (res == IO_OK) res = WritePod(isave, kIntValue);
+            if (res == IO_OK) res = WriteKeyed(isave, slot.i);
+        }
+        if (res != IO_OK) return res;
+        isave->EndChunk();
+    }
+    return IO_OK;
+}
+
+IOResult ParamBlock2::Load(ILoad* iload) {
+    for (;;) {
+        IOResult res = iload->OpenChunk();
+        if (res == IO_END) break;
+        if (res != IO_OK) return res;
+        switch (iload->CurChunkID()) {
+            case kDescriptorChunk:
+                res = LoadDescriptor(iload);
+                break;
+            case kValueChunk:
+                // Values before the descriptor cannot be placed.
+                res = desc_ ? LoadValue(iload) : IO_ERROR;
+                break;
+            default:
+                break;  // skipped
+        }
+        const IOResult closed = iload->CloseChunk();
+        if (res != IO_OK) return res;
+        if (closed != IO_OK) return closed;
+    }
+    return desc_ ? IO_OK : IO_ERROR;
+}
+
+IOResult ParamBlock2::LoadDescriptor(ILoad* iload) {
+    ULONG sclass = 0, a = 0, b = 0;
+    BlockID id = 0;
+    if (ReadPod(iload, sclass) != IO_OK || ReadPod(iload, a) != IO_OK ||
+        ReadPod(iload, b) != IO_OK || ReadPod(iload, id) != IO_OK) {
+        return IO_ERROR;
+    }
+    ParamBlockDesc2* desc = FindParamBlockDesc(sclass, Class_ID(a, b), id);
+    if (!desc) return IO_ERROR;  // the owner's class is not loaded
+    if (desc_ && desc_ != desc) return IO_ERROR;
+    if (!desc_) {
+        desc_ = desc;
+        BuildSlots();
+    }
+    return IO_OK;
+}
+
+// A value of a parameter the descriptor no longer declares, or declares with another
+// storage, is skipped: the parameter keeps its default.
+IOResult ParamBlock2::LoadValue(ILoad* iload) {
+    ParamID id = 0;
+    std::uint8_t kind = 0;
+    if (ReadPod(iload, id) != IO_OK || ReadPod(iload, kind) != IO_OK) return IO_ERROR;
+    if (kind == kFloatValue) {
+        KeyedValue<float> value;
+        if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
+        if (Slot* slot = Find(id, ParamStorage::Float)) slot->f = value;
+        return IO_OK;
+    }
+    if (kind == kIntValue) {
+        KeyedValue<int> value;
+        if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
+        if (Slot* slot = Find(id, ParamStorage::Int)) slot->i = value;
+        return IO_OK;
+    }
+    return IO_ERROR;
+}
+
+void ParamBlock2::AttachMap(IParamMap2& map) {
+    if (std::find(maps_.begin(), maps_.end(), &map) != maps_.end()) return;
+    maps_.push_back(&map);
+    if (desc_ && desc_->cd) ParamBlockAccess::AddOpenMap(*desc_->cd, *desc_, map);
+}
+
+void ParamBlock2::DetachMap(IParamMap2& map) {
+    auto it = std::find(maps_.begin(), maps_.end(), &map);
+    if (it == maps_.end()) return;
+    maps_.erase(it);
+    if (desc_ && desc_->cd) ParamBlockAccess::RemoveOpenMap(*desc_->cd, map);
+}
+
+}  // namespace standin

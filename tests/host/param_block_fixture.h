@@ -1,0 +1,102 @@
+// A block descriptor declared the way a texture map plug-in declares its "params" block, a
+// class descriptor for it and an owner object, for the parameter block tests.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <iparamb2.h>
+#include <iparamm2.h>
+
+namespace pbtest {
+
+enum ParamIDs : ParamID {
+    kPreset = 0,
+    kNR = 1,
+    kNG = 2,
+    kNB = 3,
+    kKR = 4,
+    kKG = 5,
+    kKB = 6,
+    kGamma = 7,
+    kHue = 8,
+    kSat = 9,
+    kOutput = 11,
+};
+
+inline const Class_ID kOwnerClassID(0x13572468, 0x2468ACE0);
+
+class TestClassDesc : public ClassDesc2 {
+public:
+    int IsPublic() override { return 0; }
+    void* Create(BOOL loading) override;
+    const MCHAR* ClassName() override { return L"TestOwner"; }
+    const MCHAR* NonLocalizedClassName() override { return L"TestOwner"; }
+    SClass_ID SuperClassID() override { return REF_TARGET_CLASS_ID; }
+    Class_ID ClassID() override { return kOwnerClassID; }
+    const MCHAR* Category() override { return L""; }
+};
+
+extern TestClassDesc classDesc;
+extern ParamBlockDesc2 params;
+
+// Holds the block as reference 0 and a texture output as reference 1, and records the
+// parameter changes the block notifies.
+class TestOwner : public ReferenceTarget {
+public:
+    TestOwner();
+
+    SClass_ID SuperClassID() override { return REF_TARGET_CLASS_ID; }
+    Class_ID ClassID() override { return kOwnerClassID; }
+    int NumRefs() override { return 2; }
+    RefTargetHandle GetReference(int i) override;
+    IParamBlock2* Block();
+
+    std::vector<ParamID> changes;  // LastNotifyParamID of each REFMSG_CHANGE from the block
+    std::function<void(TestOwner&, ParamID)> onChange;
+
+protected:
+    void SetReference(int i, RefTargetHandle target) override;
+    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
+                               PartID& partID, RefMessage message, BOOL propagate) override;
+
+private:
+    RefTargetHandle refs_[2] = {};
+};
+
+struct DeleteThisDeleter {
+    void operator()(Animatable* a) const { a->DeleteThis(); }
+};
+using OwnerPtr = std::unique_ptr<TestOwner, DeleteThisDeleter>;
+
+inline OwnerPtr NewOwner() { return OwnerPtr(static_cast<TestOwner*>(static_cast<Animatable*>(classDesc.Create(FALSE)))); }
+
+// A parameter map as an open rollout would register it, recording what it is asked to do.
+class RecordingMap : public IParamMap2 {
+public:
+    RecordingMap(IParamBlock2* block, MapID id) : block_(block), id_(id) {}
+
+    void Invalidate() override { ++wholeInvalidations; }
+    void Invalidate(ParamID id, int tabIndex) override { invalidated.push_back({id, tabIndex}); }
+    void Enable(ParamID, BOOL, int) override {}
+    IParamBlock2* GetParamBlock() override { return block_; }
+    HWND GetHWnd() override { return nullptr; }
+    MapID GetMapID() override { return id_; }
+    void SetUserDlgProc(ParamMap2UserDlgProc* proc) override { userProc = proc; }
+
+    struct Call {
+        ParamID id;
+        int tabIndex;
+        bool operator==(const Call& o) const { return id == o.id && tabIndex == o.tabIndex; }
+    };
+    std::vector<Call> invalidated;
+    int wholeInvalidations = 0;
+    ParamMap2UserDlgProc* userProc = nullptr;
+
+private:
+    IParamBlock2* block_;
+    MapID id_;
+};
+
+}  // namespace pbtest
