@@ -11,7 +11,7 @@ endif()
 
 set(required LibDescription LibNumberClasses LibClassDesc LibVersion LibInitialize LibShutdown DllMain)
 # Found by the stand-in's resource loader in modules that embed resources.
-set(allowed ${required} standin_module_resources)
+set(allowed ${required} standin_module_resources standin_module_resources_size)
 
 string(REPLACE "\n" ";" lines "${listing}")
 set(found "")
