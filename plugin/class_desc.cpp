@@ -4,7 +4,7 @@
 
 #include "plugin/class_identity.h"
 #include "plugin/resource_strings.h"
-#include "plugin/string_ids.h"
+#include "resources/resource.h"
 #include "plugin/veltrane_factory.h"
 
 int VeltraneClassDesc::IsPublic() { return TRUE; }

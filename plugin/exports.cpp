@@ -5,7 +5,7 @@
 
 #include "plugin/class_desc.h"
 #include "plugin/resource_strings.h"
-#include "plugin/string_ids.h"
+#include "resources/resource.h"
 
 extern "C" {
 

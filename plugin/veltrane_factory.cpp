@@ -1,5 +1,8 @@
 #include "plugin/veltrane_factory.h"
 
-// Null until the texture map object exists; then this allocates one with std::nothrow, so
-// that a failed allocation gives null instead of throwing into the host.
-void* CreateVeltraneObject() { return nullptr; }
+#include <new>
+
+#include "plugin/veltrane.h"
+
+// std::nothrow: a failed allocation gives the host null instead of an exception.
+void* CreateVeltraneObject() { return new (std::nothrow) Veltrane(); }

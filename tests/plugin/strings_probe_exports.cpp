@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "plugin/resource_strings.h"
-#include "plugin/string_ids.h"
+#include "resources/resource.h"
 
 namespace {
 const MCHAR* const descriptionBeforeAttach = LoadResourceString(IDS_LIB_DESCRIPTION);
