@@ -1,0 +1,117 @@
+// HSL conversions and the colour adjustment, in single precision with the two double steps
+// (WrapRange and the falling edge of the hue ramp) kept where they are.
+#include "core/color_adjust.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/wrap_range.h"
+
+namespace veltrane {
+namespace {
+
+constexpr float kHueThreshold = 1e-5f;
+constexpr float kOneThird = 1.0f / 3.0f;
+constexpr float kOneSixth = 1.0f / 6.0f;
+constexpr float kTwoThirds = 2.0f / 3.0f;
+constexpr double kTwoThirdsDouble = 2.0 / 3.0;
+
+// powf(x, 1) is x for every x but a NaN (whose sign powf may flip), and powf is the most
+// expensive step of a neutral sample.
+inline float Power(float x, float gamma) {
+    if (gamma == 1.0f && !std::isnan(x)) return x;
+    return std::pow(x, gamma);
+}
+
+}  // namespace
+
+Hsl RGBtoHSL(float r, float g, float b) {
+    const float mx = std::max(std::max(r, g), b);
+    const float mn = std::min(std::min(r, g), b);
+
+    Hsl hsl;
+    hsl.l = (mx + mn) * 0.5f;
+    if (0.0f > hsl.l) hsl.l = 0.0f;
+
+    if (mn == mx || hsl.l == 0.0f) {
+        hsl.s = 0.0f;
+    } else if (hsl.l <= 0.5f) {
+        hsl.s = (mx - mn) / (mx + mn);
+    } else if (hsl.l <= 1.0f) {
+        hsl.s = (mx - mn) / ((2.0f - mx) - mn);
+    } else {
+        hsl.s = (mn - mx) / ((2.0f - mx) - mn);
+    }
+    if (0.0f > hsl.s) hsl.s = 0.0f;
+
+    const float d = mx - mn;
+    if (d < kHueThreshold) {
+        hsl.h = 0.0f;
+    } else {
+        float h;
+        if (r == mx) {
+            h = (g - b) / d;
+        } else if (g == mx) {
+            h = (b - r) / d + 2.0f;
+        } else {
+            h = (r - g) / d + 4.0f;
+        }
+        hsl.h = WrapRange(h * 60.0f, 0.0f, 360.0f);
+    }
+    return hsl;
+}
+
+float HueToChannel(float p, float q, float t) {
+    t = WrapRange(t, 0.0f, 1.0f);
+    if (t < kOneSixth) return ((q - p) * 6.0f) * t + p;
+    if (t < 0.5f) return q;
+    if (t < kTwoThirds) {
+        // The falling edge is evaluated in double precision.
+        const float qp = q - p;
+        const double v = (static_cast<double>(qp) * (kTwoThirdsDouble - static_cast<double>(t))) *
+                             6.0 +
+                         static_cast<double>(p);
+        return static_cast<float>(v);
+    }
+    return p;
+}
+
+Color HSLtoRGB(float h, float s, float l) {
+    float q;
+    if (l <= 0.5f) {
+        q = (s + 1.0f) * l;
+    } else if (l <= 1.0f) {
+        q = (l + s) - l * s;
+    } else {
+        q = (l - s) + l * s;
+    }
+    const float p = (l + l) - q;
+    const float hTurns = h / 360.0f;
+
+    Color c;
+    c.r = HueToChannel(p, q, hTurns + kOneThird);
+    c.g = HueToChannel(p, q, hTurns);
+    c.b = HueToChannel(p, q, hTurns - kOneThird);
+    if (c.r < 0.0f) c.r = 0.0f;
+    if (c.g < 0.0f) c.g = 0.0f;
+    if (c.b < 0.0f) c.b = 0.0f;
+    return c;
+}
+
+AColor AdjustColor(AColor col, float hue, float sat, float gamma) {
+    const Hsl hsl = RGBtoHSL(col.r, col.g, col.b);
+    const float h = WrapRange(hsl.h + hue, 0.0f, 360.0f);
+    float s = sat / 100.0f + hsl.s;
+    if (0.0f > s) s = 0.0f;
+    const Color rgb = HSLtoRGB(h, s, hsl.l);
+
+    AColor out;
+    out.r = Power(rgb.r, gamma);
+    out.g = Power(rgb.g, gamma);
+    out.b = Power(rgb.b, gamma);
+    out.a = col.a;
+    out.ClampMinMax();
+    return out;
+}
+
+}  // namespace veltrane
