@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/force_inline.h"
 #include "core/wrap_range.h"
 
 namespace veltrane {
@@ -18,14 +19,12 @@ constexpr double kTwoThirdsDouble = 2.0 / 3.0;
 
 // powf(x, 1) is x for every x but a NaN (whose sign powf may flip), and powf is the most
 // expensive step of a neutral sample.
-inline float Power(float x, float gamma) {
+VELTRANE_FORCE_INLINE float Power(float x, float gamma) {
     if (gamma == 1.0f && !std::isnan(x)) return x;
     return std::pow(x, gamma);
 }
 
-}  // namespace
-
-Hsl RGBtoHSL(float r, float g, float b) {
+VELTRANE_FORCE_INLINE Hsl ToHsl(float r, float g, float b) {
     const float mx = std::max(std::max(r, g), b);
     const float mn = std::min(std::min(r, g), b);
 
@@ -61,7 +60,7 @@ Hsl RGBtoHSL(float r, float g, float b) {
     return hsl;
 }
 
-float HueToChannel(float p, float q, float t) {
+VELTRANE_FORCE_INLINE float HueRamp(float p, float q, float t) {
     t = WrapRange(t, 0.0f, 1.0f);
     if (t < kOneSixth) return ((q - p) * 6.0f) * t + p;
     if (t < 0.5f) return q;
@@ -76,7 +75,7 @@ float HueToChannel(float p, float q, float t) {
     return p;
 }
 
-Color HSLtoRGB(float h, float s, float l) {
+VELTRANE_FORCE_INLINE Color FromHsl(float h, float s, float l) {
     float q;
     if (l <= 0.5f) {
         q = (s + 1.0f) * l;
@@ -89,21 +88,29 @@ Color HSLtoRGB(float h, float s, float l) {
     const float hTurns = h / 360.0f;
 
     Color c;
-    c.r = HueToChannel(p, q, hTurns + kOneThird);
-    c.g = HueToChannel(p, q, hTurns);
-    c.b = HueToChannel(p, q, hTurns - kOneThird);
+    c.r = HueRamp(p, q, hTurns + kOneThird);
+    c.g = HueRamp(p, q, hTurns);
+    c.b = HueRamp(p, q, hTurns - kOneThird);
     if (c.r < 0.0f) c.r = 0.0f;
     if (c.g < 0.0f) c.g = 0.0f;
     if (c.b < 0.0f) c.b = 0.0f;
     return c;
 }
 
+}  // namespace
+
+Hsl RGBtoHSL(float r, float g, float b) { return ToHsl(r, g, b); }
+
+float HueToChannel(float p, float q, float t) { return HueRamp(p, q, t); }
+
+Color HSLtoRGB(float h, float s, float l) { return FromHsl(h, s, l); }
+
 AColor AdjustColor(AColor col, float hue, float sat, float gamma) {
-    const Hsl hsl = RGBtoHSL(col.r, col.g, col.b);
+    const Hsl hsl = ToHsl(col.r, col.g, col.b);
     const float h = WrapRange(hsl.h + hue, 0.0f, 360.0f);
     float s = sat / 100.0f + hsl.s;
     if (0.0f > s) s = 0.0f;
-    const Color rgb = HSLtoRGB(h, s, hsl.l);
+    const Color rgb = FromHsl(h, s, hsl.l);
 
     AColor out;
     out.r = Power(rgb.r, gamma);

@@ -17,6 +17,16 @@ float WrapRangeOutside(float x, float lo, float hi);
 inline float WrapRange(float x, float lo, float hi) {
     // Inside already: the round trip through double would give x back bit for bit.
     if (x >= lo && x < hi) return x;
+    // One width off, the common case of a hue shift: a single step lands inside. Anything
+    // else (NaN, infinities, far values, odd bounds) fails these comparisons.
+    const double v = x;
+    const double low = lo;
+    const double high = hi;
+    const double width = high - low;
+    const double up = v + width;
+    if (v < low && up >= low && up < high) return static_cast<float>(up);
+    const double down = v - width;
+    if (v >= high && down < high && down >= low) return static_cast<float>(down);
     return detail::WrapRangeOutside(x, lo, hi);
 }
 
