@@ -1,0 +1,12 @@
+// The veltrane command: one registration line per subcommand.
+#include <CLI/CLI.hpp>
+
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/eval_command.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
+                 "veltrane"};
+    veltrane::tools::AddEvalCommand(app);
+    return veltrane::tools::RunCommandLine(app, argc, argv);
+}
