@@ -17,6 +17,28 @@ constexpr float kOneSixth = 1.0f / 6.0f;
 constexpr float kTwoThirds = 2.0f / 3.0f;
 constexpr double kTwoThirdsDouble = 2.0 / 3.0;
 
+// WrapRange(x, 0, width) for the two periods used here, staying in single precision where
+// that gives the same float: one width above, x - width is exact (Sterbenz); one width
+// below, x + width is exact in double once |x| >= exactFrom, so rounding it once to single
+// is what the double round trip does. Everything else, tiny negatives included (whose
+// double sum can round up to width and wrap once more), takes the general path.
+VELTRANE_FORCE_INLINE float WrapPeriod(float x, float width, float exactFrom) {
+    if (x >= 0.0f && x < width) return x;
+    if (x < -exactFrom && x >= -width) return x + width;
+    if (x >= width && x < width + width) return x - width;
+    return WrapRange(x, 0.0f, width);
+}
+
+// 2^-21: below it a float has bits under 2^-44, and 360 + x needs more than 53 bits.
+constexpr float kDegreesExactFrom = 0x1p-21f;
+// 2^-29, the same bound for a period of 1.
+constexpr float kTurnsExactFrom = 0x1p-29f;
+
+VELTRANE_FORCE_INLINE float WrapDegrees(float x) {
+    return WrapPeriod(x, 360.0f, kDegreesExactFrom);
+}
+VELTRANE_FORCE_INLINE float WrapTurns(float x) { return WrapPeriod(x, 1.0f, kTurnsExactFrom); }
+
 // powf(x, 1) is x for every x but a NaN (whose sign powf may flip), and powf is the most
 // expensive step of a neutral sample.
 VELTRANE_FORCE_INLINE float Power(float x, float gamma) {
@@ -55,13 +77,13 @@ VELTRANE_FORCE_INLINE Hsl ToHsl(float r, float g, float b) {
         } else {
             h = (r - g) / d + 4.0f;
         }
-        hsl.h = WrapRange(h * 60.0f, 0.0f, 360.0f);
+        hsl.h = WrapDegrees(h * 60.0f);
     }
     return hsl;
 }
 
 VELTRANE_FORCE_INLINE float HueRamp(float p, float q, float t) {
-    t = WrapRange(t, 0.0f, 1.0f);
+    t = WrapTurns(t);
     if (t < kOneSixth) return ((q - p) * 6.0f) * t + p;
     if (t < 0.5f) return q;
     if (t < kTwoThirds) {
@@ -107,7 +129,7 @@ Color HSLtoRGB(float h, float s, float l) { return FromHsl(h, s, l); }
 
 AColor AdjustColor(AColor col, float hue, float sat, float gamma) {
     const Hsl hsl = ToHsl(col.r, col.g, col.b);
-    const float h = WrapRange(hsl.h + hue, 0.0f, 360.0f);
+    const float h = WrapDegrees(hsl.h + hue);
     float s = sat / 100.0f + hsl.s;
     if (0.0f > s) s = 0.0f;
     const Color rgb = FromHsl(h, s, hsl.l);

@@ -1,24 +1,11 @@
 // A shading sample allocates nothing: every global operator new of this executable counts.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <new>
 
 #include "core/evaluation.h"
 #include "core/presets.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/core/counting_allocator.h"
 
 namespace veltrane {
 namespace {
@@ -29,7 +16,7 @@ TEST(EvalReflectance, AllocatesNothing) {
     p.sat = 10.0f;
     p.gamma = 2.2f;
     float sum = 0.0f;
-    const long before = allocations.load();
+    const long before = AllocationCount();
     for (const MetalPreset& preset : kMetalPresets) {
         p.ior = preset.ior;
         for (int i = 0; i <= 100; ++i) {
@@ -38,13 +25,13 @@ TEST(EvalReflectance, AllocatesNothing) {
             sum += c.r + c.g + c.b;
         }
     }
-    const long after = allocations.load();
+    const long after = AllocationCount();
     EXPECT_EQ(after - before, 0);
     EXPECT_GT(sum, 0.0f);
     // The counter itself works.
     void* volatile probe = ::operator new(16);
     ::operator delete(probe);
-    EXPECT_EQ(allocations.load() - after, 1);
+    EXPECT_EQ(AllocationCount() - after, 1);
 }
 
 }  // namespace

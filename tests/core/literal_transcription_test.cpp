@@ -239,5 +239,33 @@ TEST(LiteralTranscription, WrapRangeMatchesTheLoopsWithinAThousandWidths) {
     }
 }
 
+TEST(LiteralTranscription, WrapsMatchAroundTheirSinglePrecisionShortcuts) {
+    // Just below 0 the wraps of degrees and turns stay in single precision only while the
+    // double sum is exact; every power of two down to the subnormals, and its neighbours,
+    // crosses those bounds.
+    for (int k = 0; k <= 149; ++k) {
+        const float tiny = std::ldexp(1.0f, -k);
+        for (float x : {-tiny, std::nextafter(-tiny, 0.0f), std::nextafter(-tiny, -1.0f)}) {
+            ASSERT_TRUE(SameBits(HueToChannel(0.2f, 0.9f, x), literal::HueToChannel(0.2f, 0.9f, x)))
+                << x;
+            ASSERT_TRUE(SameBits(HueToChannel(0.2f, 0.9f, x + 1.0f),
+                                 literal::HueToChannel(0.2f, 0.9f, x + 1.0f)))
+                << x;
+            // Grey takes the hue shift alone; red with a trace of blue has a hue just below 0.
+            const AColor grey = {0.5f, 0.5f, 0.5f, 1.0f};
+            ASSERT_TRUE(SameBits(AdjustColor(grey, x, 50.0f, 1.0f),
+                                 literal::AdjustColor(grey, x, 50.0f, 1.0f)))
+                << x;
+            ASSERT_TRUE(SameBits(AdjustColor(grey, x * 360.0f, 50.0f, 1.0f),
+                                 literal::AdjustColor(grey, x * 360.0f, 50.0f, 1.0f)))
+                << x;
+            const float b = -x;
+            float h, sat, l;
+            literal::RGBtoHSL(1.0f, 0.0f, b, h, sat, l);
+            ASSERT_TRUE(SameBits(RGBtoHSL(1.0f, 0.0f, b).h, h)) << b;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace veltrane
