@@ -8,6 +8,8 @@
 
 #include "tests/support/scratch_file.h"
 
+using veltrane::tools::RunPluginInfo;
+
 namespace {
 
 struct CommandRun {

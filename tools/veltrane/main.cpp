@@ -1,12 +1,14 @@
-// The `veltrane` command: the texture map's functions outside the host.
+// The veltrane command: one registration line per subcommand.
 #include <CLI/CLI.hpp>
 
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/eval_command.h"
 #include "tools/veltrane/plugin_info_command.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{"Veltrane: complex-IOR metal texture map, outside the host"};
-    app.require_subcommand(1);
-    AddPluginInfoCommand(app);
-    CLI11_PARSE(app, argc, argv);
-    return 0;
+    CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
+                 "veltrane"};
+    veltrane::tools::AddEvalCommand(app);
+    veltrane::tools::AddPluginInfoCommand(app);
+    return veltrane::tools::RunCommandLine(app, argc, argv);
 }

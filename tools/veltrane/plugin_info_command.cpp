@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <ostream>
 
+#include "tools/veltrane/command_line.h"
 #include "tools/veltrane/wide_to_utf8.h"
 
+namespace veltrane::tools {
 namespace {
 
 constexpr int kExitLoadFailure = 2;
@@ -68,12 +70,11 @@ int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream
 
 void AddPluginInfoCommand(CLI::App& app) {
     auto modulePath = std::make_shared<std::string>(VELTRANE_DEFAULT_MODULE);
-    CLI::App* command = app.add_subcommand(
-        "plugin-info", "Load a plug-in module as the host does and list its classes");
-    command->add_option("MODULE", *modulePath, "Module file")->capture_default_str();
-    command->callback([modulePath] {
-        if (const int status = RunPluginInfo(*modulePath, std::cout, std::cerr)) {
-            throw CLI::RuntimeError(status);
-        }
-    });
+    CLI::App* command = AddCommand(
+        app, "plugin-info", "Load a plug-in module as the host does and list its classes",
+        [modulePath] { return RunPluginInfo(*modulePath, std::cout, std::cerr); });
+    command->add_option("MODULE", *modulePath, "Module file (default: the module built with this tool)")
+        ->capture_default_str();
 }
+
+}  // namespace veltrane::tools

@@ -1,0 +1,18 @@
+// EvalReflectance: facing value, conductor reflectance, colour adjustment.
+#include "core/evaluation.h"
+
+#include <cmath>
+
+#include "core/color_adjust.h"
+#include "core/fresnel.h"
+
+namespace veltrane {
+
+AColor EvalReflectance(const Point3& n, const Point3& v, const ParamSnapshot& params) {
+    // |N.V|, summed in this order so that every caller gets the same bits.
+    const float mu = std::fabs(-(v.x * n.x) - n.y * v.y - n.z * v.z);
+    const AColor f = FresnelConductorColor(mu, params.ior);
+    return AdjustColor(f, params.hue, params.sat, params.gamma);
+}
+
+}  // namespace veltrane

@@ -1,0 +1,23 @@
+// The counting global operator new; in its own file so that no caller sees the malloc
+// behind it.
+#include "tests/core/counting_allocator.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace veltrane {
+long AllocationCount() { return allocations.load(); }
+}  // namespace veltrane

@@ -1,0 +1,147 @@
+// The batch loop: large reads, in-place tokenising, from_chars in, to_chars out.
+#include "tools/veltrane/batch_eval.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <memory>
+
+#include "core/evaluation.h"
+#include "tools/veltrane/number_parsing.h"
+
+namespace veltrane::tools {
+namespace {
+
+constexpr std::size_t kInputSize = std::size_t{1} << 20;  // also the longest line accepted
+constexpr std::size_t kOutputSize = std::size_t{1} << 20;
+constexpr std::size_t kLongestOutputLine = 4 * 16 + 4;    // four %.9g values and separators
+constexpr int kNumbersPerLine = 10;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+// Parses exactly ten numbers from [first, last); false for anything else.
+bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerLine]) {
+    for (float& value : values) {
+        while (first != last && IsBlank(*first)) ++first;
+        const char* end = first;
+        while (end != last && !IsBlank(*end)) ++end;
+        const auto parsed = ParseFloat(std::string_view(first, static_cast<std::size_t>(end - first)));
+        if (!parsed) return false;
+        value = *parsed;
+        first = end;
+    }
+    while (first != last && IsBlank(*first)) ++first;
+    return first == last;
+}
+
+AColor Evaluate(const float (&v)[kNumbersPerLine]) {
+    ParamSnapshot params;
+    params.ior = {v[0], v[1], v[2], v[3], v[4], v[5]};
+    params.hue = v[7];
+    params.sat = v[8];
+    params.gamma = v[9];
+    return EvalReflectance({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -v[6]}, params);
+}
+
+class Output {
+public:
+    Output(int outFd, std::FILE* errFile)
+        : fd(outFd), err(errFile), buffer(new char[kOutputSize]) {}
+
+    // Appends "r g b a\n"; false if an earlier flush failed.
+    bool Append(const AColor& c) {
+        if (used + kLongestOutputLine > kOutputSize && !Flush()) return false;
+        char* p = buffer.get() + used;
+        char* const end = buffer.get() + kOutputSize;
+        for (float value : {c.r, c.g, c.b, c.a}) {
+            // %.9g of the float, which to_chars produces exactly, without printf's locale.
+            p = std::to_chars(p, end, value, std::chars_format::general, 9).ptr;
+            *p++ = ' ';
+        }
+        p[-1] = '\n';
+        used = static_cast<std::size_t>(p - buffer.get());
+        return true;
+    }
+
+    bool Flush() {
+        std::size_t done = 0;
+        while (done < used) {
+            const ssize_t n = ::write(fd, buffer.get() + done, used - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                std::fprintf(err, "veltrane eval: cannot write the output: %s\n", std::strerror(errno));
+                return false;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        used = 0;
+        return true;
+    }
+
+private:
+    int fd;
+    std::FILE* err;
+    std::unique_ptr<char[]> buffer;
+    std::size_t used = 0;
+};
+
+}  // namespace
+
+int RunBatch(int inFd, int outFd, std::FILE* err) {
+    const std::unique_ptr<char[]> input(new char[kInputSize]);
+    Output output(outFd, err);
+    std::size_t filled = 0;  // bytes in input; a partial line stays at its front
+    long long lineNumber = 0;
+    bool atEnd = false;
+
+    const auto reject = [&] {
+        if (!output.Flush()) return 1;
+        std::fprintf(err, "line %lld: expected 10 numbers\n", lineNumber);
+        return 2;
+    };
+
+    while (!atEnd) {
+        const ssize_t n = ::read(inFd, input.get() + filled, kInputSize - filled);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            output.Flush();
+            std::fprintf(err, "veltrane eval: cannot read the input: %s\n", std::strerror(errno));
+            return 1;
+        }
+        atEnd = n == 0;
+        filled += static_cast<std::size_t>(n);
+
+        const char* line = input.get();
+        const char* const end = input.get() + filled;
+        while (line != end) {
+            const char* newline = static_cast<const char*>(
+                std::memchr(line, '\n', static_cast<std::size_t>(end - line)));
+            if (newline == nullptr && !atEnd) break;  // wait for the rest of this line
+            const char* const lineEnd = newline != nullptr ? newline : end;
+            ++lineNumber;
+
+            const char* first = line;
+            while (first != lineEnd && IsBlank(*first)) ++first;
+            if (first != lineEnd && *first != '#') {
+                float values[kNumbersPerLine];
+                if (!ParseLine(first, lineEnd, values)) return reject();
+                if (!output.Append(Evaluate(values))) return 1;
+            }
+            line = newline != nullptr ? newline + 1 : end;
+        }
+
+        const std::size_t rest = static_cast<std::size_t>(end - line);
+        if (rest == kInputSize) {
+            // A line longer than the whole buffer is no line of ten numbers.
+            ++lineNumber;
+            return reject();
+        }
+        std::memmove(input.get(), line, rest);
+        filled = rest;
+    }
+    return output.Flush() ? 0 : 1;
+}
+
+}  // namespace veltrane::tools

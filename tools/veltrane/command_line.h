@@ -1,0 +1,38 @@
+// The veltrane command line: subcommand registration, parsing and one-line usage errors.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace veltrane::tools {
+
+/// What a subcommand does once its options are parsed; returns the exit status.
+using CommandAction = std::function<int()>;
+
+/// A mistake of the caller that the action finds (an unknown preset, a malformed number):
+/// reported as one line on standard error, exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Exit status of usage errors.
+constexpr int kUsageExit = 2;
+
+/// Adds subcommand name to app; action runs when the command line chose it and parsed
+/// without error. Returns the subcommand, for its options.
+CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description,
+                     CommandAction action);
+
+/// Parses argv and runs the chosen subcommand. --help prints help and gives 0; unknown
+/// options or commands, malformed values and UsageErrors give one line on standard error
+/// naming the bad value and the valid choices, and 2.
+int RunCommandLine(CLI::App& app, int argc, const char* const* argv);
+
+/// "--a, --b, --c": the long names of a command's options, for error messages.
+std::string OptionList(const CLI::App& command);
+
+}  // namespace veltrane::tools

@@ -1,0 +1,172 @@
+// veltrane eval: options, their checks, and the report for people. The batch stream is
+// batch_eval.cpp.
+#include "tools/veltrane/eval_command.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/evaluation.h"
+#include "core/presets.h"
+#include "tools/veltrane/batch_eval.h"
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/preset_names.h"
+
+namespace veltrane::tools {
+namespace {
+
+// Option values as typed; they are checked after parsing so that every mistake gets a
+// message of the same form.
+struct EvalOptions {
+    std::string preset, n, k, angle, mu, hue, sat, gamma;
+    bool batch = false;
+};
+
+float Number(const std::string& option, const std::string& text) {
+    if (const auto value = ParseFloat(text)) return *value;
+    throw UsageError(option + ": '" + text +
+                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
+}
+
+std::array<float, 3> Triple(const std::string& option, const std::string& text) {
+    if (const auto values = ParseTriple(text)) return *values;
+    throw UsageError(option + ": '" + text +
+                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
+}
+
+// |cos| of an angle in degrees, exact where people expect it: 0 at 90 degrees.
+float FacingFromDegrees(float degrees) {
+    const double reduced = std::fmod(static_cast<double>(degrees), 180.0);
+    if (reduced == 90.0 || reduced == -90.0) return 0.0f;
+    return static_cast<float>(std::fabs(std::cos(reduced * (M_PI / 180.0))));
+}
+
+struct Sample {
+    std::string material;  // "copper" or "custom"
+    ComplexIOR ior;
+    float mu = 1.0f;
+    std::optional<float> angle;
+    float hue = 0.0f, sat = 0.0f, gamma = 1.0f;
+};
+
+Sample ReadSample(const EvalOptions& o) {
+    Sample s;
+    if (!o.preset.empty()) {
+        const auto index = FindPresetByName(o.preset);
+        if (!index) {
+            throw UsageError("unknown preset '" + o.preset + "' (valid presets: " +
+                             PresetNameList() + ")");
+        }
+        s.material = std::string(PresetName(*index));
+        s.ior = FindMetalPreset(*index)->ior;
+    } else if (!o.n.empty() && !o.k.empty()) {
+        const auto n = Triple("--n", o.n);
+        const auto k = Triple("--k", o.k);
+        s.material = "custom";
+        s.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
+    } else {
+        throw UsageError("missing material (valid: --preset NAME, or --n R,G,B with --k R,G,B)");
+    }
+
+    if (!o.angle.empty()) {
+        s.angle = Number("--angle", o.angle);
+        s.mu = FacingFromDegrees(*s.angle);
+    } else if (!o.mu.empty()) {
+        s.mu = Number("--mu", o.mu);
+    } else {
+        throw UsageError("missing view (valid: --angle DEG or --mu X)");
+    }
+    if (!o.hue.empty()) s.hue = Number("--hue", o.hue);
+    if (!o.sat.empty()) s.sat = Number("--sat", o.sat);
+    if (!o.gamma.empty()) s.gamma = Number("--gamma", o.gamma);
+    return s;
+}
+
+int PrintSample(const EvalOptions& options) {
+    const Sample s = ReadSample(options);
+    ParamSnapshot params;
+    params.ior = s.ior;
+    params.hue = s.hue;
+    params.sat = s.sat;
+    params.gamma = s.gamma;
+    const AColor c = EvalReflectance({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -s.mu}, params);
+    const float mono = (c.r + c.g + c.b) / 3.0f;
+
+    std::printf("material  %s\n", s.material.c_str());
+    std::printf("n         %.6g %.6g %.6g\n", double{s.ior.nR}, double{s.ior.nG}, double{s.ior.nB});
+    std::printf("k         %.6g %.6g %.6g\n", double{s.ior.kR}, double{s.ior.kG}, double{s.ior.kB});
+    if (s.angle) {
+        std::printf("view      %.6g degrees from the normal (mu %.6g)\n", double{*s.angle},
+                    double{s.mu});
+    } else {
+        std::printf("view      mu %.6g\n", double{s.mu});
+    }
+    std::printf("adjust    hue %.6g, sat %.6g, gamma %.6g\n", double{s.hue}, double{s.sat},
+                double{s.gamma});
+    std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
+                double{c.a});
+    std::printf("mono      %.6f\n", double{mono});
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+void AddEvalCommand(CLI::App& app) {
+    auto options = std::make_shared<EvalOptions>();
+    CLI::App* eval = AddCommand(
+        app, "eval",
+        "Colour of a metal at a viewing angle, as the texture computes it before the "
+        "host's output stage",
+        [options] {
+            return options->batch ? RunBatch(STDIN_FILENO, STDOUT_FILENO, stderr)
+                                  : PrintSample(*options);
+        });
+    eval->footer(
+        "Presets: " + PresetNameList() +
+        " (any case).\n\n"
+        "--batch reads lines 'nR nG nB kR kG kB mu hue sat gamma' from standard input and\n"
+        "writes 'r g b a' per line, each as %.9g of the float. Blank lines and lines starting\n"
+        "with # are skipped; any other line that is not ten numbers stops the run with\n"
+        "'line N: expected 10 numbers' and exit status 2.\n\n"
+        "Examples:\n"
+        "  veltrane eval --preset copper --angle 45\n"
+        "  veltrane eval --n 0.2,0.9,1.1 --k 3.9,2.4,2.2 --mu 0.5 --hue 20 --sat 10 --gamma 2.2\n"
+        "  printf '0.27 0.98 1.22 3.61 2.37 2.29 1 0 0 1\\n' | veltrane eval --batch\n");
+
+    CLI::Option* preset =
+        eval->add_option("--preset", options->preset, "Metal preset by name")->type_name("NAME");
+    CLI::Option* n = eval->add_option("--n", options->n, "Real part of the index per channel")
+                         ->type_name("R,G,B");
+    CLI::Option* k = eval->add_option("--k", options->k, "Extinction coefficient per channel")
+                         ->type_name("R,G,B");
+    CLI::Option* angle =
+        eval->add_option("--angle", options->angle, "Angle between view and normal in degrees")
+            ->type_name("DEG");
+    CLI::Option* mu =
+        eval->add_option("--mu", options->mu, "Facing value |N.V| instead of an angle")
+            ->type_name("X");
+    CLI::Option* hue =
+        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")
+            ->type_name("H");
+    CLI::Option* sat =
+        eval->add_option("--sat", options->sat, "Saturation change in percent (default 0)")
+            ->type_name("S");
+    CLI::Option* gamma =
+        eval->add_option("--gamma", options->gamma, "Exponent applied to each channel (default 1)")
+            ->type_name("G");
+    CLI::Option* batch =
+        eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
+
+    preset->excludes(n)->excludes(k);
+    n->needs(k);
+    k->needs(n);
+    angle->excludes(mu);
+    for (CLI::Option* other : {preset, n, k, angle, mu, hue, sat, gamma}) batch->excludes(other);
+}
+
+}  // namespace veltrane::tools
