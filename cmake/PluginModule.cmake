@@ -12,6 +12,10 @@ function(veltrane_add_module name)
     set_target_properties(${name} PROPERTIES SUFFIX ".dlt")
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} veltrane_warnings)
+  # A symbol the host does not define must fail the link, not the load.
+  if(NOT MSVC)
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
 endfunction()
 
 # Compile options of code that goes into a module (also for object libraries).

@@ -1,6 +1,6 @@
 #include "plugin/veltrane.h"
 
-#include <new>
+#include <iparamm2.h>
 
 #include "core/presets.h"
 #include "plugin/class_desc.h"
@@ -10,6 +10,7 @@
 #include "plugin/param_block_store.h"
 #include "resources/resource.h"
 #include "plugin/resource_strings.h"
+#include "plugin/veltrane_dlg_proc.h"
 
 // The base-class chunk of the texture's scene data; the SDK leaves its ID to each plug-in.
 #define MTL_HDR_CHUNK 0x4000
@@ -22,7 +23,9 @@ constexpr int kSubTexmapRef = 2;
 constexpr int kNumRefs = 3;
 constexpr ParamID kIorParams[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
 
-bool IsRefIndex(int i) { return i >= 0 && i < kNumRefs; }
+// The texture output's dialog from the last CreateParamDlg of any texture of this class. It
+// is only compared, in SetDlgThing, to recognise that dialog when the host hands it back.
+ParamDlg* outputDialog = nullptr;
 
 }  // namespace
 
@@ -192,6 +195,29 @@ IOResult Veltrane::Load(ILoad* iload) {
     }
     // Running out of chunks ends a good load; a damaged stream must not look like one.
     return opened == IO_END ? IO_OK : opened;
+}
+
+// ----------------------------------------------------------------------------------------
+// Parameter dialog
+
+ParamDlg* Veltrane::CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) {
+    IAutoMParamDlg* master = GetVeltraneDesc()->CreateParamDlgs(hwMtlEdit, imp, this);
+    veltraneParamBlockDesc.SetUserDlgProc(0, new VeltraneDlgProc(this));
+    // Without a texture output (the host emptied reference 1) there is no rollout to append.
+    if (textureOutput) {
+        outputDialog = textureOutput->CreateParamDlg(hwMtlEdit, imp);
+        if (master && outputDialog) master->AddDlg(outputDialog);
+    }
+    UpdateIORControls();
+    return master;
+}
+
+BOOL Veltrane::SetDlgThing(ParamDlg* dlg) {
+    if (outputDialog && dlg == outputDialog) {
+        outputDialog->SetThing(textureOutput);
+        return TRUE;
+    }
+    return FALSE;
 }
 
 // ----------------------------------------------------------------------------------------

@@ -150,8 +150,8 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (eval takes options only: " + evalOptions +
              ")\n"},
-        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval)\n"},
-        {{}, "veltrane: missing command (valid commands: eval; see veltrane --help)\n"},
+        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info)\n"},
+        {{}, "veltrane: missing command (valid commands: eval, plugin-info; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},
