@@ -75,6 +75,27 @@ TEST(EvalBatch, MatchesTheCoreAndPrintfOnRandomAndEdgeInput) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out == expected) << "the tool's output differs from printf of the core";
+
+    // The same samples through the loaded plug-in module: parameter block, Update, EvalColor.
+    const ToolRun viaPlugin = RunTool({"eval", "--batch", "--via-plugin"}, input);
+    EXPECT_EQ(viaPlugin.status, 0);
+    EXPECT_EQ(viaPlugin.err, "");
+    EXPECT_TRUE(viaPlugin.out == expected) << "the plug-in's colours differ from the core's";
+}
+
+TEST(EvalViaPlugin, ReportsTheSameColourAsTheCore) {
+    const ToolRun direct = RunTool({"eval", "--preset", "gold", "--angle", "60", "--hue", "20"});
+    const ToolRun viaPlugin =
+        RunTool({"eval", "--preset", "gold", "--angle", "60", "--hue", "20", "--via-plugin"});
+    EXPECT_EQ(viaPlugin.status, 0);
+    EXPECT_EQ(viaPlugin.out, direct.out);
+}
+
+TEST(EvalViaPlugin, NamesAModuleThatCannotBeLoaded) {
+    const ToolRun run = RunTool(
+        {"eval", "--preset", "gold", "--mu", "1", "--via-plugin", "--module", "/nonexistent.so"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("/nonexistent.so"), std::string::npos) << run.err;
 }
 
 TEST(EvalBatch, StopsAtTheFirstLineThatIsNotTenNumbers) {
@@ -136,7 +157,7 @@ TEST(EvalCommand, ReportsOneSampleForPeople) {
 
 TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
     const std::string evalOptions =
-        "--help, --preset, --n, --k, --angle, --mu, --hue, --sat, --gamma, --batch";
+        "--help, --preset, --n, --k, --angle, --mu, --hue, --sat, --gamma, --batch, --via-plugin, --module";
     struct Case {
         std::vector<std::string> args;
         std::string err;

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 
-#include "core/evaluation.h"
 #include "tools/veltrane/number_parsing.h"
 
 namespace veltrane::tools {
@@ -36,13 +35,14 @@ bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerL
     return first == last;
 }
 
-AColor Evaluate(const float (&v)[kNumbersPerLine]) {
-    ParamSnapshot params;
-    params.ior = {v[0], v[1], v[2], v[3], v[4], v[5]};
-    params.hue = v[7];
-    params.sat = v[8];
-    params.gamma = v[9];
-    return EvalReflectance({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -v[6]}, params);
+SampleInput ToSample(const float (&v)[kNumbersPerLine]) {
+    SampleInput sample;
+    sample.ior = {v[0], v[1], v[2], v[3], v[4], v[5]};
+    sample.mu = v[6];
+    sample.hue = v[7];
+    sample.sat = v[8];
+    sample.gamma = v[9];
+    return sample;
 }
 
 class Output {
@@ -89,7 +89,7 @@ private:
 
 }  // namespace
 
-int RunBatch(int inFd, int outFd, std::FILE* err) {
+int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator) {
     const std::unique_ptr<char[]> input(new char[kInputSize]);
     Output output(outFd, err);
     std::size_t filled = 0;  // bytes in input; a partial line stays at its front
@@ -127,7 +127,7 @@ int RunBatch(int inFd, int outFd, std::FILE* err) {
             if (first != lineEnd && *first != '#') {
                 float values[kNumbersPerLine];
                 if (!ParseLine(first, lineEnd, values)) return reject();
-                if (!output.Append(Evaluate(values))) return 1;
+                if (!output.Append(evaluator.Evaluate(ToSample(values)))) return 1;
             }
             line = newline != nullptr ? newline + 1 : end;
         }

@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "core/evaluation.h"
 #include "core/presets.h"
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
 
 namespace veltrane::tools {
@@ -25,6 +25,8 @@ namespace {
 struct EvalOptions {
     std::string preset, n, k, angle, mu, hue, sat, gamma;
     bool batch = false;
+    bool viaPlugin = false;
+    std::string module = VELTRANE_DEFAULT_MODULE;
 };
 
 float Number(const std::string& option, const std::string& text) {
@@ -46,12 +48,9 @@ float FacingFromDegrees(float degrees) {
     return static_cast<float>(std::fabs(std::cos(reduced * (M_PI / 180.0))));
 }
 
-struct Sample {
+struct Sample : SampleInput {
     std::string material;  // "copper" or "custom"
-    ComplexIOR ior;
-    float mu = 1.0f;
     std::optional<float> angle;
-    float hue = 0.0f, sat = 0.0f, gamma = 1.0f;
 };
 
 Sample ReadSample(const EvalOptions& o) {
@@ -87,14 +86,8 @@ Sample ReadSample(const EvalOptions& o) {
     return s;
 }
 
-int PrintSample(const EvalOptions& options) {
-    const Sample s = ReadSample(options);
-    ParamSnapshot params;
-    params.ior = s.ior;
-    params.hue = s.hue;
-    params.sat = s.sat;
-    params.gamma = s.gamma;
-    const AColor c = EvalReflectance({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -s.mu}, params);
+int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
+    const AColor c = evaluator.Evaluate(s);
     const float mono = (c.r + c.g + c.b) / 3.0f;
 
     std::printf("material  %s\n", s.material.c_str());
@@ -114,6 +107,25 @@ int PrintSample(const EvalOptions& options) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// The core itself, or the plug-in module loaded as a host loads it.
+std::unique_ptr<SampleEvaluator> MakeEvaluator(const EvalOptions& options) {
+    if (!options.viaPlugin) return std::make_unique<CoreEvaluator>();
+    std::string error;
+    std::unique_ptr<PluginEvaluator> plugin = PluginEvaluator::Open(options.module, &error);
+    if (!plugin) throw UsageError(error);
+    return plugin;
+}
+
+int RunEval(const EvalOptions& options) {
+    if (options.batch) {
+        const std::unique_ptr<SampleEvaluator> evaluator = MakeEvaluator(options);
+        return RunBatch(STDIN_FILENO, STDOUT_FILENO, stderr, *evaluator);
+    }
+    const Sample sample = ReadSample(options);  // usage errors before the module loads
+    const std::unique_ptr<SampleEvaluator> evaluator = MakeEvaluator(options);
+    return PrintSample(sample, *evaluator);
+}
+
 }  // namespace
 
 void AddEvalCommand(CLI::App& app) {
@@ -122,10 +134,7 @@ void AddEvalCommand(CLI::App& app) {
         app, "eval",
         "Colour of a metal at a viewing angle, as the texture computes it before the "
         "host's output stage",
-        [options] {
-            return options->batch ? RunBatch(STDIN_FILENO, STDOUT_FILENO, stderr)
-                                  : PrintSample(*options);
-        });
+        [options] { return RunEval(*options); });
     eval->footer(
         "Presets: " + PresetNameList() +
         " (any case).\n\n"
@@ -136,7 +145,10 @@ void AddEvalCommand(CLI::App& app) {
         "Examples:\n"
         "  veltrane eval --preset copper --angle 45\n"
         "  veltrane eval --n 0.2,0.9,1.1 --k 3.9,2.4,2.2 --mu 0.5 --hue 20 --sat 10 --gamma 2.2\n"
-        "  printf '0.27 0.98 1.22 3.61 2.37 2.29 1 0 0 1\\n' | veltrane eval --batch\n");
+        "  printf '0.27 0.98 1.22 3.61 2.37 2.29 1 0 0 1\\n' | veltrane eval --batch\n\n"
+        "--via-plugin computes the same colours through the plug-in module, loaded and driven\n"
+        "as a host drives it (class descriptor, parameter block, Update, EvalColor with the\n"
+        "identity output stage); both ways agree bit for bit.\n");
 
     CLI::Option* preset =
         eval->add_option("--preset", options->preset, "Metal preset by name")->type_name("NAME");
@@ -161,6 +173,12 @@ void AddEvalCommand(CLI::App& app) {
             ->type_name("G");
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
+    CLI::Option* viaPlugin = eval->add_flag(
+        "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
+    eval->add_option("--module", options->module, "Plug-in module for --via-plugin")
+        ->type_name("FILE")
+        ->capture_default_str()
+        ->needs(viaPlugin);
 
     preset->excludes(n)->excludes(k);
     n->needs(k);
