@@ -1,0 +1,156 @@
+// Cloning: the copy has its own block and output with the same values, keys and base state,
+// is independent of its original, and does not carry the sub-texmap over.
+#include <standin/animate_mode.h>
+#include <standin/param_keys.h>
+#include <standin/remap_directory.h>
+
+#include "tests/plugin/texmap_fixture.h"
+
+namespace texmap_test {
+namespace {
+
+const TimeValue kTimes[] = {-100, 0, 40, 100, 160, 1000};
+
+class TexmapClone : public TexmapTest {
+protected:
+    // As the host clones: through a remap directory, patched afterwards.
+    static MapPtr CloneOf(Texmap& original) {
+        standin::RemapDirectory remap;
+        MapPtr copy(dynamic_cast<Texmap*>(remap.CloneRef(&original)));
+        remap.Backpatch();
+        return copy;
+    }
+
+    // Custom values under a metal, animated hue and preset, a changed output and base state.
+    MapPtr Decorated() {
+        MapPtr map = NewMap();
+        IParamBlock2& block = Block(*map);
+        block.SetValue(kPreset, 0, 4);
+        block.SetValue(kNRed, 0, 3.5f);
+        block.SetValue(kSat, 0, 25.0f);
+        {
+            standin::AnimateModeScope animate;
+            block.SetValue(kHue, 100, 60.0f);
+            block.SetValue(kPreset, 40, 7);
+        }
+        OutputOf(*map)->SetOutputLevel(0, 0.7f);
+        map->gbufID = 9;
+        map->SetName(MSTR(L"Brass"));
+        return map;
+    }
+};
+
+void ExpectSameParameters(IParamBlock2& actual, IParamBlock2& expected) {
+    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
+                       kSat}) {
+        EXPECT_EQ(standin::KeyTimes(actual, id), standin::KeyTimes(expected, id)) << id;
+    }
+    for (TimeValue t : kTimes) {
+        SCOPED_TRACE(t);
+        EXPECT_TRUE(SameParams(ReadParams(actual, t), ReadParams(expected, t)));
+        EXPECT_EQ(actual.GetInt(kPreset, t), expected.GetInt(kPreset, t));
+    }
+}
+
+TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
+    MapPtr original = Decorated();
+    MapPtr copy = CloneOf(*original);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy.get(), original.get());
+    EXPECT_EQ(copy->ClassID(), original->ClassID());
+
+    IParamBlock2* block = copy->GetParamBlock(0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_NE(block, original->GetParamBlock(0));
+    EXPECT_EQ(block->ID(), 0);
+    ExpectSameParameters(*block, Block(*original));
+
+    TextureOutput* output = OutputOf(*copy);
+    ASSERT_NE(output, nullptr);
+    EXPECT_NE(output, OutputOf(*original));
+    EXPECT_EQ(output->GetOutputLevel(0), 0.7f);
+    ReferenceTarget* viaBlock = nullptr;
+    Interval valid = FOREVER;
+    block->GetValue(kOutput, 0, viaBlock, valid);
+    EXPECT_EQ(viaBlock, output);
+
+    EXPECT_EQ(copy->gbufID, 9u);
+    EXPECT_EQ(std::wstring(copy->GetName().data()), L"Brass");
+
+    for (TimeValue t : kTimes) {
+        SCOPED_TRACE(t);
+        Interval a = FOREVER, b = FOREVER;
+        original->Update(t, a);
+        copy->Update(t, b);
+        EXPECT_TRUE(a == b);
+        for (const View& view : Views()) {
+            EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
+                                 EvalColorAt(*original, view.n, view.v)))
+                << view.what;
+        }
+    }
+}
+
+TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
+    for (bool changeCopy : {false, true}) {
+        SCOPED_TRACE(changeCopy ? "copy changed" : "original changed");
+        MapPtr original = Decorated();
+        MapPtr copy = CloneOf(*original);
+        Texmap& changed = changeCopy ? *copy : *original;
+        Texmap& other = changeCopy ? *original : *copy;
+        MapPtr reference = Decorated();  // what the unchanged one must still hold
+
+        Block(changed).SetValue(kPreset, 0, 2);
+        Block(changed).SetValue(kGamma, 0, 3.0f);
+        {
+            standin::AnimateModeScope animate;
+            Block(changed).SetValue(kKRed, 70, 9.0f);
+        }
+        OutputOf(changed)->SetInvert(TRUE);
+        changed.gbufID = 1;
+
+        ExpectSameParameters(Block(other), Block(*reference));
+        EXPECT_EQ(OutputOf(other)->GetInvert(), FALSE);
+        EXPECT_EQ(other.gbufID, 9u);
+    }
+}
+
+TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
+    MapPtr original = Decorated();
+    const Params expected = ReadParams(Block(*original), 100);
+    MapPtr copy = CloneOf(*original);
+    original.reset();
+    Interval valid = FOREVER;
+    copy->Update(100, valid);
+    EXPECT_TRUE(SameParams(ReadParams(Block(*copy), 100), expected));
+    const View& view = Views()[2];
+    EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
+                         ExpectedColor(*copy, view.n, view.v, expected)));
+}
+
+TEST_F(TexmapClone, TheSubTexmapStaysWithTheOriginal) {
+    MapPtr original = NewMap();
+    Texmap* sub = NewMap().release();  // held by the original from here on
+    original->SetSubTexmap(0, sub);
+    MapPtr copy = CloneOf(*original);
+    EXPECT_EQ(copy->GetSubTexmap(0), nullptr);
+    EXPECT_EQ(copy->GetReference(2), nullptr);
+    EXPECT_EQ(original->GetSubTexmap(0), sub);
+}
+
+// A map whose output the host removed clones into a map without one, and evaluates.
+TEST_F(TexmapClone, AMapWithoutAnOutputClonesWithoutOne) {
+    MapPtr original = NewMap();
+    ASSERT_EQ(original->ReplaceReference(1, nullptr), REF_SUCCEED);
+    MapPtr copy = CloneOf(*original);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetReference(1), nullptr);
+    Interval valid = FOREVER;
+    copy->Update(0, valid);
+    const View& view = Views()[0];
+    EXPECT_TRUE(
+        SameBits(EvalColorAt(*copy, view.n, view.v), Reflectance(view.n, view.v, DefaultParams())));
+}
+
+}  // namespace
+}  // namespace texmap_test

@@ -1,0 +1,154 @@
+// The texture map as a host meets it: the plug-in module loaded through the stand-in loader,
+// objects made by its class descriptor and used through the SDK interfaces only. Expected
+// colours come from the shading core, which the module evaluates with.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <imtl.h>
+#include <iparamb2.h>
+#include <iparamm2.h>
+#include <max.h>
+#include <standin/module_loader.h>
+
+#include "core/evaluation.h"
+
+namespace texmap_test {
+
+// Parameter IDs of block "params", the names under which scripts and scene files know them.
+enum : ParamID {
+    kPreset = 0,
+    kNRed = 1,
+    kNGreen = 2,
+    kNBlue = 3,
+    kKRed = 4,
+    kKGreen = 5,
+    kKBlue = 6,
+    kGamma = 7,
+    kHue = 8,
+    kSat = 9,
+    kOutput = 11,
+};
+
+constexpr ParamID kIorIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
+// The nine float parameters that evaluation reads.
+constexpr ParamID kFloatIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen,
+                                 kKBlue, kGamma, kHue, kSat};
+
+struct DeleteThisDeleter {
+    void operator()(Animatable* a) const {
+        if (a) a->DeleteThis();
+    }
+};
+using MapPtr = std::unique_ptr<Texmap, DeleteThisDeleter>;
+
+// The nine evaluation parameters as one record; the core's snapshot has a field for each.
+using Params = veltrane::ParamSnapshot;
+
+float& Field(Params& p, ParamID id);
+float Field(const Params& p, ParamID id);
+// The defaults of a new map: Copper, gamma 1, hue 0, sat 0.
+Params DefaultParams();
+// A metal's row with the given colour adjustment.
+Params Metal(int preset, float gamma = 1.0f, float hue = 0.0f, float sat = 0.0f);
+Params Custom(const veltrane::ComplexIOR& ior, float gamma, float hue, float sat);
+
+void WriteParams(IParamBlock2& block, TimeValue t, const Params& p);
+Params ReadParams(IParamBlock2& block, TimeValue t);
+
+std::uint32_t Bits(float f);
+testing::AssertionResult SameBits(const AColor& actual, const AColor& expected);
+testing::AssertionResult SameParams(const Params& actual, const Params& expected);
+
+// The colour before the output stage, as the core computes it.
+AColor Reflectance(const Point3& n, const Point3& v, const Params& p);
+TextureOutput* OutputOf(Texmap& map);
+// What EvalColor must return for these parameters: the core's colour through the map's own
+// output stage, or unfiltered when the map has none.
+AColor ExpectedColor(Texmap& map, const Point3& n, const Point3& v, const Params& p);
+AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v);
+
+// Shading normal and view direction pairs: along the normal, from behind, oblique and
+// unnormalised, grazing, and longer than unit length (facing value above 1).
+struct View {
+    const char* what;
+    Point3 n;
+    Point3 v;
+};
+const std::vector<View>& Views();
+
+// Replaces the values of `target` by those of `source` through the block's own Load, which
+// notifies no one: the only way to change a map's parameters behind its back and so see
+// whether its Update reads them.
+void LoadSilently(IParamBlock2& target, IParamBlock2& source);
+
+// A parameter map as an open rollout registers it, recording what the texture map asks of
+// it. Attached on construction, detached on destruction: it must go before its block.
+class RecordingMap : public IParamMap2 {
+public:
+    struct Call {
+        char what;  // 'I' Invalidate(id, tab), 'E' Enable(id, on, tab), 'A' Invalidate()
+        ParamID id;
+        int tabIndex;
+        BOOL on;
+        bool operator==(const Call& o) const {
+            return what == o.what && id == o.id && tabIndex == o.tabIndex && on == o.on;
+        }
+    };
+    static Call Invalidated(ParamID id, int tabIndex) { return {'I', id, tabIndex, FALSE}; }
+    static Call Enabled(ParamID id, BOOL on) { return {'E', id, 0, on}; }
+
+    explicit RecordingMap(IParamBlock2& block, MapID id = 0);
+    ~RecordingMap() override;
+    RecordingMap(const RecordingMap&) = delete;
+    RecordingMap& operator=(const RecordingMap&) = delete;
+
+    void Invalidate() override { calls.push_back({'A', -1, -1, FALSE}); }
+    void Invalidate(ParamID id, int tabIndex) override {
+        calls.push_back(Invalidated(id, tabIndex));
+    }
+    void Enable(ParamID id, BOOL onOff, int tabIndex) override {
+        calls.push_back({'E', id, tabIndex, onOff});
+    }
+    IParamBlock2* GetParamBlock() override { return block_; }
+    HWND GetHWnd() override { return nullptr; }
+    MapID GetMapID() override { return id_; }
+    void SetUserDlgProc(ParamMap2UserDlgProc*) override {}
+
+    std::vector<Call> calls;
+
+private:
+    IParamBlock2* block_;
+    MapID id_;
+};
+
+std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c);
+
+// Loads the module for each test and creates maps through its class descriptor. Every map
+// must be deleted before the test ends: its code lives in the module.
+class TexmapTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    ClassDesc& Desc() { return *desc_; }
+    ClassDesc2& Desc2();
+    MapPtr NewMap();
+    // Registers the class descriptor with the host's class directory until the test ends,
+    // so that scene files can recreate maps.
+    void RegisterClass();
+
+    static IParamBlock2& Block(Texmap& map);
+
+private:
+    std::unique_ptr<standin::Module> module_;
+    ClassDesc* desc_ = nullptr;
+    bool registered_ = false;
+};
+
+}  // namespace texmap_test
