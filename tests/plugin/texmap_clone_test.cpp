@@ -109,6 +109,10 @@ TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
         OutputOf(changed)->SetInvert(TRUE);
         changed.gbufID = 1;
 
+        // The changed map's block reports to its own map, which applied the metal.
+        EXPECT_TRUE(SameParams(ReadParams(Block(changed), 0),
+                               Metal(2, 3.0f, Block(changed).GetFloat(kHue, 0),
+                                     Block(changed).GetFloat(kSat, 0))));
         ExpectSameParameters(Block(other), Block(*reference));
         EXPECT_EQ(OutputOf(other)->GetInvert(), FALSE);
         EXPECT_EQ(other.gbufID, 9u);
@@ -126,6 +130,22 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
                          ExpectedColor(*copy, view.n, view.v, expected)));
+}
+
+// The copy's snapshot starts empty: its first update reads its own block, even where the
+// original's snapshot would still be taken as current.
+TEST_F(TexmapClone, ACopyReadsItsBlockOnItsFirstUpdate) {
+    MapPtr original = NewMap();
+    Interval valid = FOREVER;
+    original->Update(0, valid);
+    MapPtr gold = NewMap();
+    Block(*gold).SetValue(kPreset, 0, 3);
+    LoadSilently(Block(*original), Block(*gold));
+    MapPtr copy = CloneOf(*original);
+    copy->Update(0, valid);
+    const View& view = Views()[2];
+    EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
+                         ExpectedColor(*copy, view.n, view.v, Metal(3))));
 }
 
 TEST_F(TexmapClone, TheSubTexmapStaysWithTheOriginal) {

@@ -1,5 +1,7 @@
 // Evaluation through the loaded module: the colour is the core's, bit for bit, through the
 // map's output stage; mono is its mean; the G-buffer tag is set only for a non-zero ID.
+#include <string>
+
 #include <standin/simple_shade_context.h>
 
 #include "tests/plugin/texmap_fixture.h"
@@ -63,30 +65,75 @@ TEST_F(TexmapEval, ANewMapShowsCopper) {
     EXPECT_NEAR(o.b, 0.539377f, 2e-6f);
 }
 
-TEST_F(TexmapEval, GBufferIDTagsEverySampleOnlyWhenSet) {
+// Records the order of the queries: the tag comes first, then normal, then view.
+class OrderShadeContext : public standin::SimpleShadeContext {
+public:
+    OrderShadeContext()
+        : SimpleShadeContext(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.6f, -0.8f)) {}
+    Point3 Normal() override {
+        calls += 'N';
+        return SimpleShadeContext::Normal();
+    }
+    Point3 V() override {
+        calls += 'V';
+        return SimpleShadeContext::V();
+    }
+    void SetGBufferID(int gbid) override {
+        calls += 'G';
+        SimpleShadeContext::SetGBufferID(gbid);
+    }
+    std::string calls;
+};
+
+TEST_F(TexmapEval, TheGBufferTagComesFirstAndOnlyWithAnID) {
     struct Case {
         ULONG gbufID;
-        int colourTags, monoTags, perturbTags;
+        const char* colour;
+        const char* mono;  // tags once itself, once more in EvalColor
+        const char* perturb;
     };
-    const Case cases[] = {{0, 0, 0, 0}, {5, 1, 2, 1}, {0xFFFF, 1, 2, 1}};
+    const Case cases[] = {
+        {0, "NV", "NV", ""},
+        {5, "GNV", "GGNV", "G"},
+        {0xFFFF, "GNV", "GGNV", "G"},
+    };
     MapPtr map = NewMap();
     Interval valid = FOREVER;
     map->Update(0, valid);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.gbufID);
         map->gbufID = c.gbufID;
-        standin::SimpleShadeContext colour(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f));
-        standin::SimpleShadeContext mono(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f));
-        standin::SimpleShadeContext perturb(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f));
+        OrderShadeContext colour, mono, perturb;
         map->EvalColor(colour);
         map->EvalMono(mono);
         map->EvalNormalPerturb(perturb);
-        EXPECT_EQ(colour.GBufferIDCalls(), c.colourTags);
-        EXPECT_EQ(mono.GBufferIDCalls(), c.monoTags);
-        EXPECT_EQ(perturb.GBufferIDCalls(), c.perturbTags);
+        EXPECT_EQ(colour.calls, c.colour);
+        EXPECT_EQ(mono.calls, c.mono);
+        EXPECT_EQ(perturb.calls, c.perturb);
         if (c.gbufID != 0) {
             EXPECT_EQ(colour.out.gbufId, static_cast<int>(c.gbufID));
         }
+    }
+}
+
+TEST_F(TexmapEval, EachColourPassesTheOutputStageOnce) {
+    MapPtr map = NewMap();
+    auto* output = new CountingOutput;  // held by the map from here on
+    ASSERT_EQ(map->ReplaceReference(1, output), REF_SUCCEED);
+    Interval valid = FOREVER;
+    map->Update(0, valid);
+    for (const View& view : Views()) {
+        SCOPED_TRACE(view.what);
+        standin::SimpleShadeContext sc(view.n, view.v);
+        output->filters = 0;
+        const AColor colour = map->EvalColor(sc);
+        EXPECT_EQ(output->filters, 1);
+        EXPECT_TRUE(
+            SameBits(colour, CountingOutput::Tint(Reflectance(view.n, view.v, DefaultParams()))));
+        EXPECT_EQ(Bits(map->EvalMono(sc)), Bits((colour.r + colour.g + colour.b) / 3.0f));
+        EXPECT_EQ(output->filters, 2);
+        map->EvalNormalPerturb(sc);
+        EXPECT_EQ(output->filters, 2);
     }
 }
 

@@ -140,6 +140,28 @@ std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c) {
     return os << ")";
 }
 
+Interval CountingOutput::SpanAround(TimeValue t) {
+    const TimeValue start = t - ((t % 100) + 100) % 100;
+    return Interval(start, start + 99);
+}
+
+AColor CountingOutput::Tint(AColor c) {
+    c.r *= 0.5f;
+    c.g *= 0.75f;
+    c.b = 1.0f - c.b;
+    return c;
+}
+
+AColor CountingOutput::Filter(AColor c) {
+    ++filters;
+    return Tint(c);
+}
+
+void CountingOutput::Update(TimeValue t, Interval& valid) {
+    updates.push_back(t);
+    valid &= SpanAround(t);
+}
+
 void TexmapTest::SetUp() {
     std::string error;
     module_ = standin::Module::Load(VELTRANE_MODULE, &error);

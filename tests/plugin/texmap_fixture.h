@@ -129,6 +129,39 @@ private:
 
 std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c);
 
+// An output stage of the test's own, put in as reference 1: it tints every colour, holds
+// for one 100-tick span around the update time, and counts what the map asks of it.
+class CountingOutput : public TextureOutput {
+public:
+    static Interval SpanAround(TimeValue t);
+
+    AColor Filter(AColor c) override;
+    float Filter(float f) override { return f; }
+    Point3 Filter(Point3 p) override { return p; }
+    float GetOutputLevel(TimeValue) override { return 1.0f; }
+    void SetOutputLevel(TimeValue, float) override {}
+    void SetInvert(BOOL) override {}
+    BOOL GetInvert() override { return FALSE; }
+    void SetRollupOpen(BOOL) override {}
+    BOOL GetRollupOpen() override { return FALSE; }
+    void Update(TimeValue t, Interval& valid) override;
+    void Reset() override {}
+    Interval Validity(TimeValue t) override { return SpanAround(t); }
+    ParamDlg* CreateParamDlg(HWND, IMtlParams*) override { return nullptr; }
+
+    // Without counting, for expected values.
+    static AColor Tint(AColor c);
+
+    int filters = 0;
+    std::vector<TimeValue> updates;
+
+protected:
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
+                               BOOL) override {
+        return REF_SUCCEED;
+    }
+};
+
 // Loads the module for each test and creates maps through its class descriptor. Every map
 // must be deleted before the test ends: its code lives in the module.
 class TexmapTest : public testing::Test {

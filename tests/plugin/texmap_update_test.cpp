@@ -142,6 +142,36 @@ TEST_F(TexmapUpdate, ValidityIsForeverUnanimatedAndNarrowedByKeys) {
     }
 }
 
+// The output stage's own validity narrows the snapshot's; inside it nothing is asked again.
+TEST_F(TexmapUpdate, TheOutputStageNarrowsTheValidity) {
+    MapPtr map = NewMap();
+    auto* output = new CountingOutput;  // held by the map from here on
+    ASSERT_EQ(map->ReplaceReference(1, output), REF_SUCCEED);
+    struct Step {
+        TimeValue t;
+        bool updatesOutput;
+        Interval validity;
+    };
+    const Step steps[] = {
+        {50, true, Interval(0, 99)},     {99, false, Interval(0, 99)},
+        {0, false, Interval(0, 99)},     {150, true, Interval(100, 199)},
+        {100, false, Interval(100, 199)}, {-1, true, Interval(-100, -1)},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.t);
+        const std::size_t before = output->updates.size();
+        Interval valid = FOREVER;
+        map->Update(step.t, valid);
+        EXPECT_TRUE(valid == step.validity);
+        ASSERT_EQ(output->updates.size(), before + (step.updatesOutput ? 1 : 0));
+        if (step.updatesOutput) {
+            EXPECT_EQ(output->updates.back(), step.t);
+        }
+        EXPECT_TRUE(map->Validity(step.t) == step.validity);
+        EXPECT_EQ(output->updates.size(), before + (step.updatesOutput ? 1 : 0));
+    }
+}
+
 // Without a parameter block (the host emptied reference 0) there is nothing to read: the
 // caller's interval and the last snapshot stay as they were.
 TEST_F(TexmapUpdate, WithoutABlockUpdateReadsNothing) {
