@@ -108,6 +108,9 @@ void Veltrane::Reset() {
     }
     snapshot.validity = veltrane::Interval::Never();
     GetVeltraneDesc()->Reset(this, TRUE, TRUE);
+    // The reset changed "preset" without naming it in its notification: bring an open
+    // rollout's n/k controls in step with the default metal.
+    UpdateIORControls();
 }
 
 void Veltrane::Update(TimeValue t, Interval& valid) {
