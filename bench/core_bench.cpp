@@ -3,11 +3,11 @@
 // facing values. Prints the evaluation / reflectance ratios at the end.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <random>
-#include <string>
+#include <ctime>
 #include <vector>
 
 #include "core/evaluation.h"
@@ -50,56 +50,74 @@ void SetPerSample(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kSamples);
 }
 
-void BM_FresnelConductorColor(benchmark::State& state) {
-    const auto& samples = Samples();
-    for (auto _ : state) {
-        for (const Sample& s : samples) benchmark::DoNotOptimize(FresnelConductorColor(s.mu, *s.ior));
-    }
-    SetPerSample(state);
+// One pass over all samples.
+void FresnelPass() {
+    for (const Sample& s : Samples()) benchmark::DoNotOptimize(FresnelConductorColor(s.mu, *s.ior));
 }
 
-void EvalReflectanceWith(benchmark::State& state, float hue, float sat, float gamma) {
-    const auto& samples = Samples();
+void EvalPass(float hue, float sat, float gamma) {
     ParamSnapshot p;
     p.hue = hue;
     p.sat = sat;
     p.gamma = gamma;
-    for (auto _ : state) {
-        for (const Sample& s : samples) {
-            p.ior = *s.ior;
-            benchmark::DoNotOptimize(EvalReflectance(s.n, s.v, p));
-        }
+    for (const Sample& s : Samples()) {
+        p.ior = *s.ior;
+        benchmark::DoNotOptimize(EvalReflectance(s.n, s.v, p));
     }
+}
+
+void NeutralPass() { EvalPass(0.0f, 0.0f, 1.0f); }
+void AdjustedPass() { EvalPass(20.0f, 10.0f, 2.2f); }
+
+void BM_FresnelConductorColor(benchmark::State& state) {
+    for (auto _ : state) FresnelPass();
     SetPerSample(state);
 }
 
-void BM_EvalReflectanceNeutral(benchmark::State& state) { EvalReflectanceWith(state, 0, 0, 1); }
-void BM_EvalReflectanceAdjusted(benchmark::State& state) {
-    EvalReflectanceWith(state, 20, 10, 2.2f);
+void BM_EvalReflectanceNeutral(benchmark::State& state) {
+    for (auto _ : state) NeutralPass();
+    SetPerSample(state);
 }
 
-BENCHMARK(BM_FresnelConductorColor)->Repetitions(10)->MinTime(0.05);
-BENCHMARK(BM_EvalReflectanceNeutral)->Repetitions(10)->MinTime(0.05);
-BENCHMARK(BM_EvalReflectanceAdjusted)->Repetitions(10)->MinTime(0.05);
+void BM_EvalReflectanceAdjusted(benchmark::State& state) {
+    for (auto _ : state) AdjustedPass();
+    SetPerSample(state);
+}
 
-// Console output as usual, and the per-sample times kept for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                // CPU time, the best of the repetitions: the machine is shared, and wall time
-                // and the slower repetitions count the neighbours.
-                const std::string name = run.run_name.function_name;
-                const double ns = run.GetAdjustedCPUTime() / kSamples;
-                const auto it = nsPerSample.find(name);
-                if (it == nsPerSample.end() || ns < it->second) nsPerSample[name] = ns;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
+// Thread CPU time of one pass, in ns per sample.
+double PassTime(void (*pass)()) {
+    timespec start{}, stop{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+    pass();
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &stop);
+    const double ns = static_cast<double>(stop.tv_sec - start.tv_sec) * 1e9 +
+                      static_cast<double>(stop.tv_nsec - start.tv_nsec);
+    return ns / kSamples;
+}
+
+BENCHMARK(BM_FresnelConductorColor);
+BENCHMARK(BM_EvalReflectanceNeutral);
+BENCHMARK(BM_EvalReflectanceAdjusted);
+
+// The ratios come from passes of the three kernels taken in turn, the best of many rounds
+// each: on a shared machine the neighbours' load drifts between benchmarks run one after
+// the other, but hardly within one round.
+void PrintRatios() {
+    constexpr int kRounds = 300;
+    double fresnel = 1e30, neutral = 1e30, adjusted = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        fresnel = std::min(fresnel, PassTime(FresnelPass));
+        neutral = std::min(neutral, PassTime(NeutralPass));
+        adjusted = std::min(adjusted, PassTime(AdjustedPass));
     }
-    std::map<std::string, double> nsPerSample;
-};
+    std::printf("\nper sample, best of %d interleaved rounds of %d samples (CPU time):\n", kRounds,
+                kSamples);
+    std::printf("  FresnelConductorColor        %6.2f ns\n", fresnel);
+    std::printf("  EvalReflectance, neutral     %6.2f ns  ratio %.2f (target <= 2.5)\n", neutral,
+                neutral / fresnel);
+    std::printf("  EvalReflectance, adjusted    %6.2f ns  ratio %.2f (target <= 4.0)\n", adjusted,
+                adjusted / fresnel);
+}
 
 }  // namespace
 }  // namespace veltrane
@@ -107,20 +125,8 @@ public:
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    veltrane::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-
-    const auto& ns = reporter.nsPerSample;
-    const auto fresnel = ns.find("BM_FresnelConductorColor");
-    if (fresnel == ns.end() || fresnel->second <= 0) return 0;
-    std::printf("\nper sample, relative to FresnelConductorColor (%.2f ns):\n", fresnel->second);
-    for (const auto& [name, target] :
-         {std::pair{"BM_EvalReflectanceNeutral", 2.5}, {"BM_EvalReflectanceAdjusted", 4.0}}) {
-        const auto it = ns.find(name);
-        if (it == ns.end()) continue;
-        std::printf("  %-28s %7.2f ns  ratio %.2f  (target <= %.1f)\n", name, it->second,
-                    it->second / fresnel->second, target);
-    }
+    veltrane::PrintRatios();
     return 0;
 }
