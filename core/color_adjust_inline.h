@@ -39,13 +39,6 @@ VELTRANE_FORCE_INLINE float WrapDegrees(float x) {
 }
 VELTRANE_FORCE_INLINE float WrapTurns(float x) { return WrapPeriod(x, 1.0f, kTurnsExactFrom); }
 
-// powf(x, 1) is x for every x but a NaN (whose sign powf may flip), and powf is the most
-// expensive step of a neutral sample.
-VELTRANE_FORCE_INLINE float Power(float x, float gamma) {
-    if (gamma == 1.0f && !std::isnan(x)) return x;
-    return std::pow(x, gamma);
-}
-
 VELTRANE_FORCE_INLINE Hsl ToHsl(float r, float g, float b) {
     const float mx = std::max(std::max(r, g), b);
     const float mn = std::min(std::min(r, g), b);
@@ -123,14 +116,25 @@ VELTRANE_FORCE_INLINE AColor AdjustColorInline(const AColor& col, float hue, flo
                                                float gamma) {
     const Hsl hsl = ToHsl(col.r, col.g, col.b);
     const float h = WrapDegrees(hsl.h + hue);
-    float s = sat / 100.0f + hsl.s;
+    // S is +0 or more (or NaN), never -0, so adding a zero change gives S back exactly;
+    // skipping it saves a neutral sample a division.
+    float s = sat == 0.0f ? hsl.s : sat / 100.0f + hsl.s;
     if (0.0f > s) s = 0.0f;
     const Color rgb = FromHsl(h, s, hsl.l);
 
     AColor out;
-    out.r = Power(rgb.r, gamma);
-    out.g = Power(rgb.g, gamma);
-    out.b = Power(rgb.b, gamma);
+    if (gamma == 1.0f && !std::isnan(rgb.r + rgb.g + rgb.b)) {
+        // powf(x, 1) is x for every x but a NaN, whose sign powf may flip; a sum is NaN
+        // when a channel is (or when they are opposite infinities, which HSLtoRGB never
+        // returns, its channels being >= 0 or NaN).
+        out.r = rgb.r;
+        out.g = rgb.g;
+        out.b = rgb.b;
+    } else {
+        out.r = std::pow(rgb.r, gamma);
+        out.g = std::pow(rgb.g, gamma);
+        out.b = std::pow(rgb.b, gamma);
+    }
     out.a = col.a;
     out.ClampMinMax();
     return out;

@@ -169,9 +169,11 @@ TEST(LiteralTranscription, EvalReflectanceMatchesBitForBit) {
                                         1e30f, -1.0f, -0.3f, kNaN,       kInf,   1.5f};
     const std::vector<float> muEdges = {0.0f, -0.0f, 1.0f,  1e-30f, 2.0f,
                                         kNaN, kInf,  -0.5f, 1e-20f, 0.99999994f};
-    const std::vector<float> hueEdges = {0.0f,   180.0f, -180.0f, 360.0f, -360.0f, 1e-9f, -1e-9f,
-                                         1e6f,   -1e6f,  719.5f,  kNaN,   kInf,    -kInf, 540.0f};
-    const std::vector<float> satEdges = {0.0f, 100.0f, -100.0f, 1e6f, -1e6f, kNaN, kInf, 0.001f};
+    const std::vector<float> hueEdges = {0.0f, -0.0f,  180.0f, -180.0f, 360.0f, -360.0f,
+                                         1e-9f, -1e-9f, 1e6f,  -1e6f,   719.5f, kNaN,
+                                         kInf,  -kInf,  540.0f};
+    const std::vector<float> satEdges = {0.0f, -0.0f, 100.0f, -100.0f, 1e6f,
+                                         -1e6f, kNaN, kInf, 0.001f};
     const std::vector<float> gammaEdges = {1.0f,  1.0f,  1.0f, 0.05f, 20.0f, 0.0f,
                                            -1.0f, kNaN, kInf, 2.2f,  0.5f};
 
@@ -235,6 +237,21 @@ TEST(LiteralTranscription, WrapRangeMatchesTheLoopsWithinAThousandWidths) {
             const float x = s.Draw(lo - std::min(spread, 1000 * w), hi + std::min(spread, 1000 * w), {});
             ASSERT_TRUE(SameBits(WrapRange(x, lo, hi), literal::WrapRange(x, lo, hi)))
                 << x << " in [" << lo << ", " << hi << ")";
+        }
+    }
+}
+
+TEST(LiteralTranscription, NeutralGammaPassesNaNsAsPowfDoes) {
+    // powf(x, 1) is x except for a NaN, whose sign it may flip; the gamma = 1 shortcut must
+    // leave NaN channels to powf.
+    const float negativeNaN = FromBits(0xffc00000u);
+    for (float nan : {kNaN, negativeNaN}) {
+        for (const AColor& c : {AColor{nan, 0.5f, 0.25f, 1.0f}, AColor{0.5f, nan, 0.25f, 1.0f},
+                                AColor{0.5f, 0.25f, nan, 1.0f}, AColor{nan, nan, nan, nan}}) {
+            for (float sat : {0.0f, 20.0f}) {
+                ASSERT_TRUE(SameBits(AdjustColor(c, 0.0f, sat, 1.0f),
+                                     literal::AdjustColor(c, 0.0f, sat, 1.0f)));
+            }
         }
     }
 }
