@@ -148,8 +148,7 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
         {{"eval", "--preset", "gold", "--mu", "1", "--shine", "3"},
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
-         "veltrane eval: unexpected argument 'stray' (eval takes options only: " + evalOptions +
-             ")\n"},
+         "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
         {{"render"}, "veltrane: unknown command 'render' (valid commands: eval)\n"},
         {{}, "veltrane: missing command (valid commands: eval; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},

@@ -45,12 +45,11 @@ std::string ExtrasMessage(CLI::App& app, const CLI::ExtrasError& error) {
     const std::string message = error.what();
     const std::size_t space = message.rfind(' ');
     const std::string first = space == std::string::npos ? message : message.substr(space + 1);
-    for (const CLI::App* sub : app.get_subcommands()) {
-        if (!first.empty() && first[0] == '-') {
-            return "unknown option '" + first + "' (valid options: " + OptionList(*sub) + ")";
-        }
-        return "unexpected argument '" + first + "' (" + sub->get_name() +
-               " takes options only: " + OptionList(*sub) + ")";
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (!chosen.empty()) {
+        const bool option = !first.empty() && first[0] == '-';
+        return (option ? "unknown option '" : "unexpected argument '") + first +
+               "' (valid options: " + OptionList(*chosen.front()) + ")";
     }
     if (!first.empty() && first[0] == '-') {
         return "unknown option '" + first + "' (valid: --help, or a command: " +
