@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <random>
 #include <ctime>
+#include <random>
 #include <vector>
 
 #include "core/evaluation.h"
@@ -38,7 +38,8 @@ const std::vector<Sample>& Samples() {
             const float side = std::sqrt(1.0f - mu * mu);
             const float phi = 6.2831853f * unit(rng);
             const Point3 v = {side * std::cos(phi), side * std::sin(phi), -mu};
-            const auto& preset = kMetalPresets[static_cast<std::size_t>(i) * kMetalPresets.size() / kSamples];
+            const auto& preset =
+                kMetalPresets[static_cast<std::size_t>(i) * kMetalPresets.size() / kSamples];
             s.push_back({{0.0f, 0.0f, 1.0f}, v, mu, &preset.ior});
         }
         return s;
@@ -66,8 +67,12 @@ void EvalPass(float hue, float sat, float gamma) {
     }
 }
 
-void NeutralPass() { EvalPass(0.0f, 0.0f, 1.0f); }
-void AdjustedPass() { EvalPass(20.0f, 10.0f, 2.2f); }
+void NeutralPass() {
+    EvalPass(0.0f, 0.0f, 1.0f);
+}
+void AdjustedPass() {
+    EvalPass(20.0f, 10.0f, 2.2f);
+}
 
 void BM_FresnelConductorColor(benchmark::State& state) {
     for (auto _ : state) FresnelPass();

@@ -5,11 +5,17 @@
 
 namespace veltrane {
 
-Hsl RGBtoHSL(float r, float g, float b) { return detail::ToHsl(r, g, b); }
+Hsl RGBtoHSL(float r, float g, float b) {
+    return detail::ToHsl(r, g, b);
+}
 
-float HueToChannel(float p, float q, float t) { return detail::HueRamp(p, q, t); }
+float HueToChannel(float p, float q, float t) {
+    return detail::HueRamp(p, q, t);
+}
 
-Color HSLtoRGB(float h, float s, float l) { return detail::FromHsl(h, s, l); }
+Color HSLtoRGB(float h, float s, float l) {
+    return detail::FromHsl(h, s, l);
+}
 
 AColor AdjustColor(AColor col, float hue, float sat, float gamma) {
     return detail::AdjustColorInline(col, hue, sat, gamma);

@@ -37,7 +37,9 @@ inline constexpr float kTurnsExactFrom = 0x1p-29f;
 VELTRANE_FORCE_INLINE float WrapDegrees(float x) {
     return WrapPeriod(x, 360.0f, kDegreesExactFrom);
 }
-VELTRANE_FORCE_INLINE float WrapTurns(float x) { return WrapPeriod(x, 1.0f, kTurnsExactFrom); }
+VELTRANE_FORCE_INLINE float WrapTurns(float x) {
+    return WrapPeriod(x, 1.0f, kTurnsExactFrom);
+}
 
 VELTRANE_FORCE_INLINE Hsl ToHsl(float r, float g, float b) {
     const float mx = std::max(std::max(r, g), b);
@@ -82,9 +84,9 @@ VELTRANE_FORCE_INLINE float HueRamp(float p, float q, float t) {
     if (t < kTwoThirds) {
         // The falling edge is evaluated in double precision.
         const float qp = q - p;
-        const double v = (static_cast<double>(qp) * (kTwoThirdsDouble - static_cast<double>(t))) *
-                             6.0 +
-                         static_cast<double>(p);
+        const double v =
+            (static_cast<double>(qp) * (kTwoThirdsDouble - static_cast<double>(t))) * 6.0 +
+            static_cast<double>(p);
         return static_cast<float>(v);
     }
     return p;

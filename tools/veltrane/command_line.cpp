@@ -9,7 +9,7 @@ namespace {
 
 // A subcommand action's exit status travels out of CLI11's callback as this exception.
 class CommandExit : public std::exception {
-public:
+  public:
     explicit CommandExit(int exitStatus) : status(exitStatus) {}
     int status;
 };
@@ -22,7 +22,9 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-bool Any(const CLI::App*) { return true; }
+bool Any(const CLI::App*) {
+    return true;
+}
 
 // The program name, followed by the chosen subcommand if there is one.
 std::string Prefix(CLI::App& app) {
@@ -52,8 +54,8 @@ std::string ExtrasMessage(CLI::App& app, const CLI::ExtrasError& error) {
                "' (valid options: " + OptionList(*chosen.front()) + ")";
     }
     if (!first.empty() && first[0] == '-') {
-        return "unknown option '" + first + "' (valid: --help, or a command: " +
-               CommandList(app) + ")";
+        return "unknown option '" + first + "' (valid: --help, or a command: " + CommandList(app) +
+               ")";
     }
     return "unknown command '" + first + "' (valid commands: " + CommandList(app) + ")";
 }
@@ -86,8 +88,8 @@ int RunCommandLine(CLI::App& app, int argc, const char* const* argv) {
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
-            std::cerr << app.get_name() << ": missing command (valid commands: "
-                      << CommandList(app) << "; see " << app.get_name() << " --help)\n";
+            std::cerr << app.get_name() << ": missing command (valid commands: " << CommandList(app)
+                      << "; see " << app.get_name() << " --help)\n";
             return kUsageExit;
         }
     } catch (const CLI::CallForHelp&) {

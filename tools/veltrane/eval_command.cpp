@@ -61,8 +61,8 @@ Sample ReadSample(const EvalOptions& o) {
     if (!o.preset.empty()) {
         const auto index = FindPresetByName(o.preset);
         if (!index) {
-            throw UsageError("unknown preset '" + o.preset + "' (valid presets: " +
-                             PresetNameList() + ")");
+            throw UsageError("unknown preset '" + o.preset +
+                             "' (valid presets: " + PresetNameList() + ")");
         }
         s.material = std::string(PresetName(*index));
         s.ior = FindMetalPreset(*index)->ior;
@@ -124,14 +124,14 @@ int PrintSample(const EvalOptions& options) {
 
 void AddEvalCommand(CLI::App& app) {
     auto options = std::make_shared<EvalOptions>();
-    CLI::App* eval = AddCommand(
-        app, "eval",
-        "Colour of a metal at a viewing angle, as the texture computes it before the "
-        "host's output stage",
-        [options] {
-            return options->batch ? RunBatch(STDIN_FILENO, STDOUT_FILENO, stderr)
-                                  : PrintSample(*options);
-        });
+    CLI::App* eval =
+        AddCommand(app, "eval",
+                   "Colour of a metal at a viewing angle, as the texture computes it before the "
+                   "host's output stage",
+                   [options] {
+                       return options->batch ? RunBatch(STDIN_FILENO, STDOUT_FILENO, stderr)
+                                             : PrintSample(*options);
+                   });
     eval->footer(
         "Presets: " + PresetNameList() +
         " (any case).\n\n"
@@ -157,8 +157,7 @@ void AddEvalCommand(CLI::App& app) {
         eval->add_option("--mu", options->mu, "Facing value |N.V| instead of an angle")
             ->type_name("X");
     CLI::Option* hue =
-        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")
-            ->type_name("H");
+        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")->type_name("H");
     CLI::Option* sat =
         eval->add_option("--sat", options->sat, "Saturation change in percent (default 0)")
             ->type_name("S");
