@@ -1,43 +1,58 @@
-// Runs the benchmarks and prints the per-sample ratios of one run: evaluation against the
-// bare reflectance, and the plug-in's EvalColor against the core's evaluation.
+// Runs the benchmarks, then prints the per-sample ratios of one run: the evaluation against
+// the bare reflectance, and the plug-in's EvalColor against the core's evaluation.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
-#include <string>
-#include <vector>
+#include <ctime>
 
+#include "bench/passes.h"
 #include "bench/samples.h"
 
 namespace veltrane::bench {
 namespace {
 
-// Console output as usual, and the per-sample times kept for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                // CPU time, the best of the repetitions: the machine is shared, and wall time
-                // and the slower repetitions count the neighbours.
-                const std::string name = run.run_name.function_name;
-                const double ns = run.GetAdjustedCPUTime() / kSamples;
-                const auto it = nsPerSample.find(name);
-                if (it == nsPerSample.end() || ns < it->second) nsPerSample[name] = ns;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> nsPerSample;
-};
+// Thread CPU time of one pass, in ns per sample.
+double PassTime(void (*pass)()) {
+    timespec start{}, stop{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+    pass();
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &stop);
+    const double ns = static_cast<double>(stop.tv_sec - start.tv_sec) * 1e9 +
+                      static_cast<double>(stop.tv_nsec - start.tv_nsec);
+    return ns / kSamples;
+}
 
-void PrintRatio(const std::map<std::string, double>& ns, const char* name, const char* base,
-                double target) {
-    const auto it = ns.find(name);
-    const auto reference = ns.find(base);
-    if (it == ns.end() || reference == ns.end() || reference->second <= 0) return;
-    std::printf("  %-30s %7.2f ns  / %-28s ratio %.2f  (target <= %.1f)\n", name, it->second,
-                base, it->second / reference->second, target);
+// The ratios come from passes of the kernels taken in turn, the best of many rounds each:
+// on a shared machine the neighbours' load drifts between benchmarks run one after the
+// other, but hardly within one round.
+void PrintRatios() {
+    constexpr int kRounds = 300;
+    struct Kernel {
+        const char* name;
+        void (*pass)();
+        double best = 1e30;
+    };
+    Kernel kernels[] = {{"FresnelConductorColor", FresnelPass},
+                        {"EvalReflectance, neutral", NeutralPass},
+                        {"EvalReflectance, adjusted", AdjustedPass},
+                        {"EvalColor via plug-in, neutral", PluginNeutralPass},
+                        {"EvalColor via plug-in, adjusted", PluginAdjustedPass}};
+    for (int round = 0; round < kRounds; ++round) {
+        for (Kernel& k : kernels) k.best = std::min(k.best, PassTime(k.pass));
+    }
+    const double fresnel = kernels[0].best;
+    std::printf("\nper sample, best of %d interleaved rounds of %d samples (CPU time):\n", kRounds,
+                kSamples);
+    std::printf("  %-32s %6.2f ns\n", kernels[0].name, fresnel);
+    std::printf("  %-32s %6.2f ns  ratio %.2f to the reflectance (target <= 2.5)\n",
+                kernels[1].name, kernels[1].best, kernels[1].best / fresnel);
+    std::printf("  %-32s %6.2f ns  ratio %.2f to the reflectance (target <= 4.0)\n",
+                kernels[2].name, kernels[2].best, kernels[2].best / fresnel);
+    std::printf("  %-32s %6.2f ns  ratio %.2f to EvalReflectance (target <= 1.3)\n",
+                kernels[3].name, kernels[3].best, kernels[3].best / kernels[1].best);
+    std::printf("  %-32s %6.2f ns  ratio %.2f to EvalReflectance (target <= 1.3)\n",
+                kernels[4].name, kernels[4].best, kernels[4].best / kernels[2].best);
 }
 
 }  // namespace
@@ -46,16 +61,8 @@ void PrintRatio(const std::map<std::string, double>& ns, const char* name, const
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    veltrane::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-
-    using veltrane::bench::PrintRatio;
-    const auto& ns = reporter.nsPerSample;
-    std::printf("\nper sample, best of the repetitions (CPU time):\n");
-    PrintRatio(ns, "BM_EvalReflectanceNeutral", "BM_FresnelConductorColor", 2.5);
-    PrintRatio(ns, "BM_EvalReflectanceAdjusted", "BM_FresnelConductorColor", 4.0);
-    PrintRatio(ns, "BM_EvalColorViaPluginNeutral", "BM_EvalReflectanceNeutral", 1.3);
-    PrintRatio(ns, "BM_EvalColorViaPluginAdjusted", "BM_EvalReflectanceAdjusted", 1.3);
+    veltrane::bench::PrintRatios();
     return 0;
 }

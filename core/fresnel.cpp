@@ -1,15 +1,10 @@
-// Per-channel conductor reflectance as a colour.
+// Per-channel conductor reflectance as a colour; the body is inline in fresnel.h.
 #include "core/fresnel.h"
 
 namespace veltrane {
 
 AColor FresnelConductorColor(float mu, ComplexIOR ior) {
-    AColor c;
-    c.r = FresnelConductor(ior.nR, ior.kR, mu);
-    c.g = FresnelConductor(ior.nG, ior.kG, mu);
-    c.b = FresnelConductor(ior.nB, ior.kB, mu);
-    c.a = 1.0f;
-    return c;
+    return detail::FresnelConductorColorInline(mu, ior);
 }
 
 }  // namespace veltrane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/complex_ior.h"
+#include "core/force_inline.h"
 #include "core/types.h"
 
 namespace veltrane {
@@ -33,5 +34,19 @@ inline float FresnelConductor(float n, float k, float mu) {
 
 /// FresnelConductor per channel: red, green and blue from the matching n and k, alpha 1.
 AColor FresnelConductorColor(float mu, ComplexIOR ior);
+
+namespace detail {
+
+// The body of FresnelConductorColor, inline for the per-sample path.
+VELTRANE_FORCE_INLINE AColor FresnelConductorColorInline(float mu, const ComplexIOR& ior) {
+    AColor c;
+    c.r = FresnelConductor(ior.nR, ior.kR, mu);
+    c.g = FresnelConductor(ior.nG, ior.kG, mu);
+    c.b = FresnelConductor(ior.nB, ior.kB, mu);
+    c.a = 1.0f;
+    return c;
+}
+
+}  // namespace detail
 
 }  // namespace veltrane

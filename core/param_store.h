@@ -19,7 +19,7 @@ enum IorParamId : int {
 /// A writable parameter store. On the host it is the texture's parameter block; tests use
 /// a recording store.
 class ParamStore {
-public:
+  public:
     virtual ~ParamStore() = default;
     /// Sets float parameter paramId at time t, element tabIndex of a table parameter.
     virtual void SetFloat(int paramId, TimeValue t, float value, int tabIndex) = 0;

@@ -35,7 +35,7 @@ struct AColor {
         ClampUnit(a);
     }
 
-private:
+  private:
     static void ClampUnit(float& v) {
         if (v < 0.0f) {
             v = 0.0f;
@@ -48,7 +48,7 @@ private:
 /// A closed span of time [start, end]. Forever() holds every time but kTimeNegInfinity;
 /// Never() (both ends kTimeNegInfinity) holds none.
 class Interval {
-public:
+  public:
     constexpr Interval() = default;  // empty, like Never()
     constexpr Interval(TimeValue s, TimeValue e) : start(s), end(e) {}
 
@@ -77,7 +77,7 @@ public:
     }
     constexpr bool operator!=(const Interval& other) const { return !(*this == other); }
 
-private:
+  private:
     TimeValue start = kTimeNegInfinity;
     TimeValue end = kTimeNegInfinity;
 };

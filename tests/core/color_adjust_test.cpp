@@ -33,7 +33,13 @@ TEST(AdjustColor, ReferenceColours) {
         {kCopper, 0, -100, 1, {0.723467f, 0.723467f, 0.723467f, 1}, "sat -100: grey of L"},
         {kCopper, 0, 100, 1, {1, 0.405381f, 0.244449f, 1}, "sat +100: q above 1, p below 0"},
         {kCopper, 0, 0, 0.05f, {0.996161f, 0.973881f, 0.967924f, 1}, "lowest gamma"},
-        {kCopper, 0, 0, 20, {0.214670f, 0.000025f, 0.000002f, 1}, "highest gamma", 2e-6f},  // 0.2146689
+        {kCopper,
+         0,
+         0,
+         20,
+         {0.214670f, 0.000025f, 0.000002f, 1},
+         "highest gamma",
+         2e-6f},  // 0.2146689
         {{0.2f, 0.4f, 0.6f, 0.25f}, 0, 0, 1, {0.2f, 0.4f, 0.6f, 0.25f}, "alpha passes"},
         {{0.2f, 0.4f, 0.6f, 3.0f}, 0, 0, 1, {0.2f, 0.4f, 0.6f, 1.0f}, "alpha is clamped"},
     };
@@ -63,7 +69,8 @@ TEST(AdjustColor, WhiteStaysWhiteAndBlackStaysBlack) {
                 for (float v : {white.r, white.g, white.b}) {
                     EXPECT_GE(v, 0.99999994f) << hue << " " << sat << " " << gamma;
                 }
-                EXPECT_TRUE(SameBits(black, AColor{0, 0, 0, 1})) << hue << " " << sat << " " << gamma;
+                EXPECT_TRUE(SameBits(black, AColor{0, 0, 0, 1}))
+                    << hue << " " << sat << " " << gamma;
             }
         }
     }

@@ -34,8 +34,10 @@ inline ::testing::AssertionResult SameBits(float actual, float expected) {
 }
 
 inline ::testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) {
-    for (auto [x, e, name] : {std::tuple{actual.r, expected.r, "r"}, {actual.g, expected.g, "g"},
-                              {actual.b, expected.b, "b"}, {actual.a, expected.a, "a"}}) {
+    for (auto [x, e, name] : {std::tuple{actual.r, expected.r, "r"},
+                              {actual.g, expected.g, "g"},
+                              {actual.b, expected.b, "b"},
+                              {actual.a, expected.a, "a"}}) {
         if (auto same = SameBits(x, e); !same) return same << " in " << name;
     }
     return ::testing::AssertionSuccess();

@@ -33,7 +33,8 @@ TEST(EvalReflectance, ThreadsSharingASnapshotGetTheSingleThreadedColours) {
             for (int i = 0; i < kSamples; ++i) {
                 const float mu = static_cast<float>(i) / kSamples;
                 const AColor c = EvalReflectance({0, 0, 1}, {0, 0, -mu}, shared);
-                if (!SameBits(c, expected[static_cast<std::size_t>(i)])) ++mismatches[static_cast<std::size_t>(t)];
+                if (!SameBits(c, expected[static_cast<std::size_t>(i)]))
+                    ++mismatches[static_cast<std::size_t>(t)];
             }
         });
     }

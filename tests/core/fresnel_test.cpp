@@ -58,15 +58,15 @@ TEST(FresnelConductor, KnownValues) {
 }
 
 TEST(FresnelConductor, StaysWithinZeroAndOneOverTheParameterRangeAndBeyondUnitMu) {
-    const float values[] = {0.0f, 1e-6f, 0.01f, 0.1f, 0.5f, 0.9f,  1.0f,  1.1f,
+    const float values[] = {0.0f, 1e-6f, 0.01f, 0.1f, 0.5f,  0.9f,  1.0f,  1.1f,
                             1.5f, 2.0f,  3.7f,  7.5f, 20.0f, 50.0f, 99.0f, 100.0f};
     for (float n : values) {
         for (float k : values) {
             for (int i = 0; i <= 128; ++i) {  // mu up to 2: non-unit vectors
                 const float mu = static_cast<float>(i) / 64.0f;
                 const float r = FresnelConductor(n, k, mu);
-                ASSERT_TRUE(r >= 0.0f && r <= 1.0f) << "n " << n << " k " << k << " mu " << mu
-                                                    << " gives " << r;
+                ASSERT_TRUE(r >= 0.0f && r <= 1.0f)
+                    << "n " << n << " k " << k << " mu " << mu << " gives " << r;
             }
         }
     }

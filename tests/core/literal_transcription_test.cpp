@@ -150,7 +150,7 @@ constexpr float kDenormMin = std::numeric_limits<float>::denorm_min();
 
 // Draws from a uniform range most of the time and from a list of edge values otherwise.
 class Sampler {
-public:
+  public:
     explicit Sampler(unsigned seed) : rng(seed) {}
 
     float Draw(float lo, float hi, const std::vector<float>& edges, double edgeShare = 0.15) {
@@ -169,10 +169,12 @@ TEST(LiteralTranscription, EvalReflectanceMatchesBitForBit) {
                                         1e30f, -1.0f, -0.3f, kNaN,       kInf,   1.5f};
     const std::vector<float> muEdges = {0.0f, -0.0f, 1.0f,  1e-30f, 2.0f,
                                         kNaN, kInf,  -0.5f, 1e-20f, 0.99999994f};
-    const std::vector<float> hueEdges = {0.0f,   180.0f, -180.0f, 360.0f, -360.0f, 1e-9f, -1e-9f,
-                                         1e6f,   -1e6f,  719.5f,  kNaN,   kInf,    -kInf, 540.0f};
-    const std::vector<float> satEdges = {0.0f, 100.0f, -100.0f, 1e6f, -1e6f, kNaN, kInf, 0.001f};
-    const std::vector<float> gammaEdges = {1.0f,  1.0f,  1.0f, 0.05f, 20.0f, 0.0f,
+    const std::vector<float> hueEdges = {0.0f,    -0.0f, 180.0f, -180.0f, 360.0f,
+                                         -360.0f, 1e-9f, -1e-9f, 1e6f,    -1e6f,
+                                         719.5f,  kNaN,  kInf,   -kInf,   540.0f};
+    const std::vector<float> satEdges = {0.0f,  -0.0f, 100.0f, -100.0f, 1e6f,
+                                         -1e6f, kNaN,  kInf,   0.001f};
+    const std::vector<float> gammaEdges = {1.0f,  1.0f, 1.0f, 0.05f, 20.0f, 0.0f,
                                            -1.0f, kNaN, kInf, 2.2f,  0.5f};
 
     int checked = 0;
@@ -191,15 +193,16 @@ TEST(LiteralTranscription, EvalReflectanceMatchesBitForBit) {
         p.gamma = s.Draw(0.05f, 20.0f, gammaEdges, 0.3);
         const float mu = s.Draw(0.0f, 1.0f, muEdges, 0.1);
         const Point3 n = {0.0f, 0.0f, 1.0f};
-        const Point3 v = (i % 3 == 0) ? Point3{s.Draw(-1, 1, {}), s.Draw(-1, 1, {}), s.Draw(-1, 1, {})}
-                                      : Point3{0.0f, 0.0f, -mu};
+        const Point3 v = (i % 3 == 0)
+                             ? Point3{s.Draw(-1, 1, {}), s.Draw(-1, 1, {}), s.Draw(-1, 1, {})}
+                             : Point3{0.0f, 0.0f, -mu};
 
         const AColor expected = literal::EvalReflectance(n, v, p);
         const AColor actual = EvalReflectance(n, v, p);
         ASSERT_TRUE(SameBits(actual, expected))
-            << "sample " << i << ": n " << p.ior.nR << " " << p.ior.nG << " " << p.ior.nB
-            << " k " << p.ior.kR << " " << p.ior.kG << " " << p.ior.kB << " v " << v.x << " "
-            << v.y << " " << v.z << " hue " << p.hue << " sat " << p.sat << " gamma " << p.gamma;
+            << "sample " << i << ": n " << p.ior.nR << " " << p.ior.nG << " " << p.ior.nB << " k "
+            << p.ior.kR << " " << p.ior.kG << " " << p.ior.kB << " v " << v.x << " " << v.y << " "
+            << v.z << " hue " << p.hue << " sat " << p.sat << " gamma " << p.gamma;
         ++checked;
     }
     EXPECT_EQ(checked, 300000);
@@ -215,8 +218,8 @@ TEST(LiteralTranscription, AdjustColorMatchesOutsideTheUnitCube) {
         const float hue = s.Draw(-400.0f, 400.0f, {0.0f});
         const float sat = s.Draw(-150.0f, 150.0f, {0.0f});
         const float gamma = s.Draw(0.0f, 5.0f, {1.0f}, 0.4);
-        ASSERT_TRUE(SameBits(AdjustColor(c, hue, sat, gamma),
-                             literal::AdjustColor(c, hue, sat, gamma)))
+        ASSERT_TRUE(
+            SameBits(AdjustColor(c, hue, sat, gamma), literal::AdjustColor(c, hue, sat, gamma)))
             << c.r << " " << c.g << " " << c.b << " " << c.a << " " << hue << " " << sat << " "
             << gamma;
     }
@@ -232,9 +235,25 @@ TEST(LiteralTranscription, WrapRangeMatchesTheLoopsWithinAThousandWidths) {
         for (int i = 0; i < 100000; ++i) {
             // Scale the spread so that every distance from one ulp to 1000 widths occurs.
             const float spread = w * std::ldexp(1.0f, static_cast<int>(s.rng() % 40) - 30);
-            const float x = s.Draw(lo - std::min(spread, 1000 * w), hi + std::min(spread, 1000 * w), {});
+            const float x =
+                s.Draw(lo - std::min(spread, 1000 * w), hi + std::min(spread, 1000 * w), {});
             ASSERT_TRUE(SameBits(WrapRange(x, lo, hi), literal::WrapRange(x, lo, hi)))
                 << x << " in [" << lo << ", " << hi << ")";
+        }
+    }
+}
+
+TEST(LiteralTranscription, NeutralGammaPassesNaNsAsPowfDoes) {
+    // powf(x, 1) is x except for a NaN, whose sign it may flip; the gamma = 1 shortcut must
+    // leave NaN channels to powf.
+    const float negativeNaN = FromBits(0xffc00000u);
+    for (float nan : {kNaN, negativeNaN}) {
+        for (const AColor& c : {AColor{nan, 0.5f, 0.25f, 1.0f}, AColor{0.5f, nan, 0.25f, 1.0f},
+                                AColor{0.5f, 0.25f, nan, 1.0f}, AColor{nan, nan, nan, nan}}) {
+            for (float sat : {0.0f, 20.0f}) {
+                ASSERT_TRUE(SameBits(AdjustColor(c, 0.0f, sat, 1.0f),
+                                     literal::AdjustColor(c, 0.0f, sat, 1.0f)));
+            }
         }
     }
 }

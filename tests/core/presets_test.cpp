@@ -46,7 +46,8 @@ TEST(MetalPresets, TableMatchesTheDecimalValuesBitForBit) {
 }
 
 TEST(MetalPresets, OnlyOneToTenSelectAMetal) {
-    for (int index : {0, -1, 11, INT_MIN, INT_MAX}) EXPECT_EQ(FindMetalPreset(index), nullptr) << index;
+    for (int index : {0, -1, 11, INT_MIN, INT_MAX})
+        EXPECT_EQ(FindMetalPreset(index), nullptr) << index;
     EXPECT_EQ(FindMetalPreset(kPresetDefault)->nameStringId, 18);  // Copper
 }
 
@@ -58,7 +59,7 @@ struct Write {
 };
 
 class RecordingStore : public ParamStore {
-public:
+  public:
     void SetFloat(int paramId, TimeValue t, float value, int tabIndex) override {
         writes.push_back({paramId, t, value, tabIndex});
     }

@@ -18,8 +18,12 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kMax = std::numeric_limits<float>::max();
 constexpr float kDenormMin = std::numeric_limits<float>::denorm_min();
 
-float Up(float x) { return std::nextafter(x, kInf); }
-float Down(float x) { return std::nextafter(x, -kInf); }
+float Up(float x) {
+    return std::nextafter(x, kInf);
+}
+float Down(float x) {
+    return std::nextafter(x, -kInf);
+}
 
 TEST(WrapRange, BordersAndEdges) {
     struct Case {
@@ -86,9 +90,9 @@ std::uint64_t IntegerMod(float x, std::uint64_t m) {
 }
 
 TEST(WrapRange, HugeMagnitudesAreReducedExactly) {
-    const float huge[] = {1e30f,   -3e38f,  kMax,    -kMax,        16777216.0f, -16777216.0f,
-                          1e10f,   -1e10f,  2e20f,   Down(-1e25f), 0x1p100f,    -0x1p127f,
-                          3.3e38f, 1.7e38f, -5e37f,  Up(1e28f)};
+    const float huge[] = {1e30f,   -3e38f,  kMax,   -kMax,        16777216.0f, -16777216.0f,
+                          1e10f,   -1e10f,  2e20f,  Down(-1e25f), 0x1p100f,    -0x1p127f,
+                          3.3e38f, 1.7e38f, -5e37f, Up(1e28f)};
     for (float x : huge) {
         for (std::uint64_t width : {360u, 1u, 7u}) {
             const float w = static_cast<float>(width);
@@ -104,8 +108,8 @@ TEST(WrapRange, EveryFiniteInputLandsInRange) {
     // Random bit patterns reach every exponent; the result must lie in [lo, hi], hi only
     // through the final rounding of a value just below it.
     std::mt19937 rng(6502);
-    const float ranges[][2] = {{0.0f, 360.0f}, {0.0f, 1.0f},       {-180.0f, 180.0f},
-                               {1e30f, 2e30f}, {-3e38f, 1e-30f},   {kDenormMin, 4 * kDenormMin},
+    const float ranges[][2] = {{0.0f, 360.0f},   {0.0f, 1.0f},     {-180.0f, 180.0f},
+                               {1e30f, 2e30f},   {-3e38f, 1e-30f}, {kDenormMin, 4 * kDenormMin},
                                {5.0f, Up(5.0f)}, {-1.0f, 1e-38f}};
     for (const auto& range : ranges) {
         const float lo = range[0];

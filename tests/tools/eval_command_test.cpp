@@ -42,8 +42,8 @@ TEST(EvalBatch, WritesOneColourPerSampleLine) {
 TEST(EvalBatch, MatchesTheCoreAndPrintfOnRandomAndEdgeInput) {
     // The text goes through the tool's parsing, evaluation and formatting; the expectation
     // through strtof, the core and printf.
-    const std::vector<std::string> edges = {"0",   "-0",    "1",     "nan", "-inf", "inf", "1e-45",
-                                            "1e30", "-3e38", "100", "0.05", "20",  "360", "-180"};
+    const std::vector<std::string> edges = {"0",    "-0",    "1",   "nan",  "-inf", "inf", "1e-45",
+                                            "1e30", "-3e38", "100", "0.05", "20",   "360", "-180"};
     std::mt19937 rng(31337);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     const float scale[10] = {4, 4, 4, 8, 8, 8, 1, 360, 200, 20};
@@ -68,8 +68,8 @@ TEST(EvalBatch, MatchesTheCoreAndPrintfOnRandomAndEdgeInput) {
         p.sat = v[8];
         p.gamma = v[9];
         const AColor c = EvalReflectance({0, 0, 1}, {0, 0, -v[6]}, p);
-        expected += Printf9g(c.r) + " " + Printf9g(c.g) + " " + Printf9g(c.b) + " " +
-                    Printf9g(c.a) + "\n";
+        expected +=
+            Printf9g(c.r) + " " + Printf9g(c.g) + " " + Printf9g(c.b) + " " + Printf9g(c.a) + "\n";
     }
     const ToolRun run = RunTool({"eval", "--batch"}, input);
     EXPECT_EQ(run.status, 0);
@@ -107,8 +107,8 @@ TEST(EvalBatch, StopsAtTheFirstLineThatIsNotTenNumbers) {
     };
     const Case cases[] = {
         {"1 2 3\n", "", "line 1: expected 10 numbers\n", "too few"},
-        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut,
-         "line 4: expected 10 numbers\n", "too many; comments and blanks are counted"},
+        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut, "line 4: expected 10 numbers\n",
+         "too many; comments and blanks are counted"},
         {good + "1 1 1 1 1 1 1 0 0 +-1\n", goodOut, "line 2: expected 10 numbers\n", "two signs"},
         {"1 1 1 1 1 1 1 0 0 1x\n", "", "line 1: expected 10 numbers\n", "trailing junk"},
         {"0x1 1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers\n", "hexadecimal"},
@@ -129,7 +129,8 @@ TEST(EvalBatch, StopsAtTheFirstLineThatIsNotTenNumbers) {
 TEST(EvalCommand, ReportsOneSampleForPeople) {
     const ToolRun copper = RunTool({"eval", "--preset", "COPPER", "--mu", "1"});
     EXPECT_EQ(copper.status, 0);
-    EXPECT_NE(copper.out.find("colour    0.925952 0.589009 0.520982 (alpha 1)\n"), std::string::npos)
+    EXPECT_NE(copper.out.find("colour    0.925952 0.589009 0.520982 (alpha 1)\n"),
+              std::string::npos)
         << copper.out;
     EXPECT_NE(copper.out.find("mono      0.678648\n"), std::string::npos) << copper.out;
 
@@ -169,8 +170,7 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
         {{"eval", "--preset", "gold", "--mu", "1", "--shine", "3"},
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
-         "veltrane eval: unexpected argument 'stray' (eval takes options only: " + evalOptions +
-             ")\n"},
+         "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
         {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info)\n"},
         {{}, "veltrane: missing command (valid commands: eval, plugin-info; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},

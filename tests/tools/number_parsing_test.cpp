@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace veltrane::tools {
 namespace {
@@ -26,15 +28,26 @@ TEST(ParseFloat, AcceptsNumbersInTheirUsualSpellings) {
         float expected;
     };
     const Case cases[] = {
-        {"1", 1.0f},           {"+1.5", 1.5f},          {"-0", -0.0f},
-        {".5", 0.5f},          {"5.", 5.0f},            {"1e3", 1000.0f},
-        {"2.5E-1", 0.25f},     {"0.27105", 0.27105f},   {"inf", kInf},
-        {"-INF", -kInf},       {"Infinity", kInf},      {"+inf", kInf},
-        {"1e50", kInf},        {"-1e50", -kInf},        {"1e-50", 0.0f},
-        {"-1e-50", -0.0f},     {"1.4e-45", std::numeric_limits<float>::denorm_min()},
+        {"1", 1.0f},
+        {"+1.5", 1.5f},
+        {"-0", -0.0f},
+        {".5", 0.5f},
+        {"5.", 5.0f},
+        {"1e3", 1000.0f},
+        {"2.5E-1", 0.25f},
+        {"0.27105", 0.27105f},
+        {"inf", kInf},
+        {"-INF", -kInf},
+        {"Infinity", kInf},
+        {"+inf", kInf},
+        {"1e50", kInf},
+        {"-1e50", -kInf},
+        {"1e-50", 0.0f},
+        {"-1e-50", -0.0f},
+        {"1.4e-45", std::numeric_limits<float>::denorm_min()},
         {"3.4028235e38", std::numeric_limits<float>::max()},
         {"3.4028235677e38", std::numeric_limits<float>::max()},  // just below the halfway point
-        {"3.4028236e38", kInf},  // just above it: overflow
+        {"3.4028236e38", kInf},                                  // just above it: overflow
     };
     for (const Case& c : cases) {
         const auto value = ParseFloat(c.text);
@@ -67,6 +80,38 @@ TEST(ParseFloat, RoundsLikeStrtof) {
             if (d == 0) text += '.';
         }
         text += "e" + std::to_string(static_cast<int>(rng() % 100) - 55);
+        const auto value = ParseFloat(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        ASSERT_EQ(Bits(*value), Bits(std::strtof(text.c_str(), nullptr))) << text;
+    }
+}
+
+TEST(ParseFloat, RoundsPrintedFloatsAndHalfwayCasesLikeStrtof) {
+    // Batch input is mostly floats printed with up to 9 digits, which the parser reads
+    // without from_chars; halfway cases between two floats must still round to even.
+    std::mt19937 rng(8128);
+    std::vector<std::string> texts = {
+        "16777217", "16777219",      "1.6777217e7",  "33554434",         "33554438",
+        "0.5e-37",  "1.1754944e-38", "3.4028234e38", "9007199254740993", "1e22",
+        "1e23",     "4.4e-22",       "1.00000006",   "0.999999970198",   "-0.0",
+        "000.000",  "1.e5"};
+    for (int i = 0; i < 200000; ++i) {
+        std::uint32_t bits = static_cast<std::uint32_t>(rng());
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        if (!std::isfinite(f)) continue;
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*g", 1 + static_cast<int>(rng() % 17),
+                      static_cast<double>(f));
+        texts.emplace_back(text);
+        // Halfway between f and its upper neighbour, printed exactly enough to matter.
+        const double half = (static_cast<double>(f) +
+                             static_cast<double>(std::nextafter(f, f < 0 ? -1e38f : 1e38f))) /
+                            2;
+        std::snprintf(text, sizeof text, "%.17g", half);
+        texts.emplace_back(text);
+    }
+    for (const std::string& text : texts) {
         const auto value = ParseFloat(text);
         ASSERT_TRUE(value.has_value()) << text;
         ASSERT_EQ(Bits(*value), Bits(std::strtof(text.c_str(), nullptr))) << text;

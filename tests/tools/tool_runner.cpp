@@ -19,7 +19,7 @@ namespace veltrane::tools {
 namespace {
 
 class TempFile {
-public:
+  public:
     TempFile() {
         const char* dir = std::getenv("TMPDIR");
         path = std::string(dir != nullptr ? dir : "/tmp") + "/veltrane-test-XXXXXX";
@@ -48,9 +48,7 @@ public:
 
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) {
     TempFile in, out, err;
-    {
-        std::ofstream(in.path, std::ios::binary) << input;
-    }
+    { std::ofstream(in.path, std::ios::binary) << input; }
     std::vector<std::string> argvStrings = {VELTRANE_TOOL};
     argvStrings.insert(argvStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;

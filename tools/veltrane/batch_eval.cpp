@@ -15,10 +15,12 @@ namespace {
 
 constexpr std::size_t kInputSize = std::size_t{1} << 20;  // also the longest line accepted
 constexpr std::size_t kOutputSize = std::size_t{1} << 20;
-constexpr std::size_t kLongestOutputLine = 4 * 16 + 4;    // four %.9g values and separators
+constexpr std::size_t kLongestOutputLine = 4 * 16 + 4;  // four %.9g values and separators
 constexpr int kNumbersPerLine = 10;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // Parses exactly ten numbers from [first, last); false for anything else.
 bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerLine]) {
@@ -26,7 +28,8 @@ bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerL
         while (first != last && IsBlank(*first)) ++first;
         const char* end = first;
         while (end != last && !IsBlank(*end)) ++end;
-        const auto parsed = ParseFloat(std::string_view(first, static_cast<std::size_t>(end - first)));
+        const auto parsed =
+            ParseFloat(std::string_view(first, static_cast<std::size_t>(end - first)));
         if (!parsed) return false;
         value = *parsed;
         first = end;
@@ -46,7 +49,7 @@ SampleInput ToSample(const float (&v)[kNumbersPerLine]) {
 }
 
 class Output {
-public:
+  public:
     Output(int outFd, std::FILE* errFile)
         : fd(outFd), err(errFile), buffer(new char[kOutputSize]) {}
 
@@ -71,7 +74,8 @@ public:
             const ssize_t n = ::write(fd, buffer.get() + done, used - done);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {
-                std::fprintf(err, "veltrane eval: cannot write the output: %s\n", std::strerror(errno));
+                std::fprintf(err, "veltrane eval: cannot write the output: %s\n",
+                             std::strerror(errno));
                 return false;
             }
             done += static_cast<std::size_t>(n);
@@ -80,7 +84,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int fd;
     std::FILE* err;
     std::unique_ptr<char[]> buffer;

@@ -9,7 +9,7 @@ namespace {
 
 // A subcommand action's exit status travels out of CLI11's callback as this exception.
 class CommandExit : public std::exception {
-public:
+  public:
     explicit CommandExit(int exitStatus) : status(exitStatus) {}
     int status;
 };
@@ -22,7 +22,9 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-bool Any(const CLI::App*) { return true; }
+bool Any(const CLI::App*) {
+    return true;
+}
 
 // The program name, followed by the chosen subcommand if there is one.
 std::string Prefix(CLI::App& app) {
@@ -45,16 +47,15 @@ std::string ExtrasMessage(CLI::App& app, const CLI::ExtrasError& error) {
     const std::string message = error.what();
     const std::size_t space = message.rfind(' ');
     const std::string first = space == std::string::npos ? message : message.substr(space + 1);
-    for (const CLI::App* sub : app.get_subcommands()) {
-        if (!first.empty() && first[0] == '-') {
-            return "unknown option '" + first + "' (valid options: " + OptionList(*sub) + ")";
-        }
-        return "unexpected argument '" + first + "' (" + sub->get_name() +
-               " takes options only: " + OptionList(*sub) + ")";
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (!chosen.empty()) {
+        const bool option = !first.empty() && first[0] == '-';
+        return (option ? "unknown option '" : "unexpected argument '") + first +
+               "' (valid options: " + OptionList(*chosen.front()) + ")";
     }
     if (!first.empty() && first[0] == '-') {
-        return "unknown option '" + first + "' (valid: --help, or a command: " +
-               CommandList(app) + ")";
+        return "unknown option '" + first + "' (valid: --help, or a command: " + CommandList(app) +
+               ")";
     }
     return "unknown command '" + first + "' (valid commands: " + CommandList(app) + ")";
 }
@@ -87,8 +88,8 @@ int RunCommandLine(CLI::App& app, int argc, const char* const* argv) {
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
-            std::cerr << app.get_name() << ": missing command (valid commands: "
-                      << CommandList(app) << "; see " << app.get_name() << " --help)\n";
+            std::cerr << app.get_name() << ": missing command (valid commands: " << CommandList(app)
+                      << "; see " << app.get_name() << " --help)\n";
             return kUsageExit;
         }
     } catch (const CLI::CallForHelp&) {

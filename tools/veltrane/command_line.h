@@ -15,7 +15,7 @@ using CommandAction = std::function<int()>;
 /// A mistake of the caller that the action finds (an unknown preset, a malformed number):
 /// reported as one line on standard error, exit status 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

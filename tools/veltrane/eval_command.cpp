@@ -41,11 +41,13 @@ std::array<float, 3> Triple(const std::string& option, const std::string& text) 
                      "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
 }
 
+constexpr double kPi = 3.14159265358979323846;
+
 // |cos| of an angle in degrees, exact where people expect it: 0 at 90 degrees.
 float FacingFromDegrees(float degrees) {
     const double reduced = std::fmod(static_cast<double>(degrees), 180.0);
     if (reduced == 90.0 || reduced == -90.0) return 0.0f;
-    return static_cast<float>(std::fabs(std::cos(reduced * (M_PI / 180.0))));
+    return static_cast<float>(std::fabs(std::cos(reduced * (kPi / 180.0))));
 }
 
 struct Sample : SampleInput {
@@ -58,8 +60,8 @@ Sample ReadSample(const EvalOptions& o) {
     if (!o.preset.empty()) {
         const auto index = FindPresetByName(o.preset);
         if (!index) {
-            throw UsageError("unknown preset '" + o.preset + "' (valid presets: " +
-                             PresetNameList() + ")");
+            throw UsageError("unknown preset '" + o.preset +
+                             "' (valid presets: " + PresetNameList() + ")");
         }
         s.material = std::string(PresetName(*index));
         s.ior = FindMetalPreset(*index)->ior;
@@ -104,7 +106,11 @@ int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
     std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
                 double{c.a});
     std::printf("mono      %.6f\n", double{mono});
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (std::fflush(stdout) != 0) {
+        std::perror("veltrane eval: cannot write the output");
+        return 1;
+    }
+    return 0;
 }
 
 // The core itself, or the plug-in module loaded as a host loads it.
@@ -163,8 +169,7 @@ void AddEvalCommand(CLI::App& app) {
         eval->add_option("--mu", options->mu, "Facing value |N.V| instead of an angle")
             ->type_name("X");
     CLI::Option* hue =
-        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")
-            ->type_name("H");
+        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")->type_name("H");
     CLI::Option* sat =
         eval->add_option("--sat", options->sat, "Saturation change in percent (default 0)")
             ->type_name("S");
