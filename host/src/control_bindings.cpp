@@ -9,17 +9,6 @@ namespace standin {
 
 namespace {
 
-bool SameClassName(const std::u16string& stored, const char16_t* expected) {
-    std::size_t i = 0;
-    for (; i < stored.size() && expected[i] != u'\0'; ++i) {
-        if (std::towlower(static_cast<wint_t>(stored[i])) !=
-            std::towlower(static_cast<wint_t>(expected[i]))) {
-            return false;
-        }
-    }
-    return i == stored.size() && expected[i] == u'\0';
-}
-
 const char* RoleName(ControlRole role) {
     switch (role) {
         case ControlRole::SpinnerEdit:
@@ -49,16 +38,26 @@ std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
     return bindings;
 }
 
+bool IsClassName(const std::wstring& cls, const wchar_t* name) {
+    std::size_t i = 0;
+    for (; i < cls.size() && name[i] != L'\0'; ++i) {
+        if (std::towlower(static_cast<wint_t>(cls[i])) != std::towlower(static_cast<wint_t>(name[i]))) {
+            return false;
+        }
+    }
+    return i == cls.size() && name[i] == L'\0';
+}
+
 bool FitsRole(const DialogItem& item, ControlRole role) {
     const NameOrOrdinal& cls = item.windowClass;
     switch (role) {
         case ControlRole::SpinnerEdit:
-            return !cls.isOrdinal && SameClassName(cls.name, u"CustEdit");
+            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"CustEdit");
         case ControlRole::Spinner:
-            return !cls.isOrdinal && SameClassName(cls.name, u"SpinnerControl");
+            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"SpinnerControl");
         case ControlRole::ComboBox:
             return cls.isOrdinal ? cls.ordinal == kAtomComboBox
-                                 : SameClassName(cls.name, u"ComboBox");
+                                 : IsClassName(ClassNameOf(cls), L"ComboBox");
     }
     return false;
 }

@@ -22,9 +22,13 @@ struct ControlBinding {
 // Every binding of the descriptor's parameters, in parameter order.
 std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc);
 
-// Whether a template item can serve in `role`. Window class names compare without regard
-// to case, as Windows compares them; the combo box may be stored as its atom or its name.
+// Whether a template item can serve in `role`; the combo box may be stored as its atom or
+// its name.
 bool FitsRole(const DialogItem& item, ControlRole role);
+
+// Whether window class `cls` is `name`; class names compare without regard to case, as
+// Windows compares them.
+bool IsClassName(const std::wstring& cls, const wchar_t* name);
 
 // The class a template item names, as text: a name as stored, an atom as the standard
 // class it stands for ("Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox").

@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cwctype>
 #include <iomanip>
 #include <limits>
 #include <locale>
 #include <sstream>
 
-#include <iparamm.h>
 #include <standin/param_map_hook.h>
 
 #include "param_block_access.h"
@@ -36,16 +34,7 @@ std::wstring LoadText(HINSTANCE module, int id) {
     return std::wstring(buffer, static_cast<std::size_t>(n));
 }
 
-bool IsClass(const Control& control, const wchar_t* name) {
-    const std::wstring& cls = control.className;
-    std::size_t i = 0;
-    for (; i < cls.size() && name[i] != L'\0'; ++i) {
-        if (std::towlower(static_cast<wint_t>(cls[i])) != std::towlower(static_cast<wint_t>(name[i]))) {
-            return false;
-        }
-    }
-    return i == cls.size() && name[i] == L'\0';
-}
+bool IsClass(const Control& control, const wchar_t* name) { return IsClassName(control.className, name); }
 
 bool IsIntegral(const ParamDef& def) { return StorageOf(def) == ParamStorage::Int; }
 
@@ -172,6 +161,10 @@ void ParamMap2::Invalidate() {
 
 void ParamMap2::Invalidate(ParamID id, int tabIndex) {
     (void)tabIndex;
+    if (id == -1) {  // what a block notifies after a change of all its parameters
+        Invalidate();
+        return;
+    }
     for (const Bound& bound : bound_) {
         if (bound.def->ID == id) ++controls_[bound.control].invalidations;
     }

@@ -36,7 +36,8 @@ public:
     ParamBlockDesc2& Desc() { return desc_; }
     ParamMap2UserDlgProc* UserDlgProc() { return proc_; }
 
-    // IParamMap2. Tab indices are not looked at: no table parameters are modelled.
+    // IParamMap2. Tab indices are not looked at: no table parameters are modelled. Parameter
+    // ID -1 stands for all of them.
     void Invalidate() override;
     void Invalidate(ParamID id, int tabIndex = 0) override;
     void Enable(ParamID id, BOOL onOff, int tabIndex = 0) override;

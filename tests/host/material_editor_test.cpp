@@ -264,8 +264,9 @@ TEST_F(MaterialEditorTest, InvalidateRedrawsFromTheBlockAtTheEditorsTime) {
         EXPECT_EQ(c.invalidations, c.paramId == kGamma ? 1 : 0) << "control " << c.id;
     }
     map->Block()->GetMap(0)->Invalidate();
+    mapDesc.InvalidateUI(&mapParams, ParamID(-1), -1);  // all parameters, as after a reset
     for (const Control& c : editor.Rollouts()[0]->Controls()) {
-        EXPECT_EQ(c.invalidations, c.paramId == kGamma ? 2 : 1) << "control " << c.id;
+        EXPECT_EQ(c.invalidations, c.paramId == kGamma ? 3 : 2) << "control " << c.id;
     }
 
     // Animated: the rollout shows and sets values at the editor's time.
