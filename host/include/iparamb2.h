@@ -107,6 +107,9 @@ public:
                               ClassDesc2* cd, USHORT flags, ...);
     PB2Export ~ParamBlockDesc2() override;
 
+    // Sets the procedure of map `map_id` (0: a single map is modelled) and hands it to the
+    // newest open rollout's map, which then owns it; without one, the next rollout built
+    // takes it.
     PB2Export void SetUserDlgProc(MapID map_id, ParamMap2UserDlgProc* proc = nullptr);
     inline void SetUserDlgProc(ParamMap2UserDlgProc* proc = nullptr) { SetUserDlgProc(0, proc); }
     PB2Export ParamMap2UserDlgProc* GetUserDlgProc(MapID id = 0);
@@ -206,6 +209,10 @@ public:
     // Gives an open parameter map its dialog procedure; false when the map is not open.
     PB2Export bool SetUserDlgProc(ParamBlockDesc2* pbd, MapID map_id,
                                   ParamMap2UserDlgProc* proc = nullptr);
+    // Builds the master dialog for `obj` with one rollout per P_AUTO_UI descriptor, from its
+    // dialog template in HInstance()'s resources; each rollout's procedure (the descriptor's,
+    // if it has one now) receives WM_INITDIALOG. The stand-in stops with a message when a
+    // binding does not fit the template. The caller deletes the dialog with DeleteThis.
     PB2Export IAutoMParamDlg* CreateParamDlgs(HWND hwMtlEdit, IMtlParams* imp,
                                               ReferenceTarget* obj);
     // Returns every parameter of the owner's auto-constructed blocks to its default, dropping

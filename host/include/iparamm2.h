@@ -36,6 +36,8 @@ public:
     virtual IParamBlock2* GetParamBlock() = 0;
     virtual HWND GetHWnd() = 0;
     virtual MapID GetMapID() = 0;
+    // The map owns its procedure: it deletes (DeleteThis) the one it replaces and its own
+    // when it closes.
     virtual void SetUserDlgProc(ParamMap2UserDlgProc* proc = nullptr) = 0;
 };
 

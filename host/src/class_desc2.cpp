@@ -111,4 +111,9 @@ void ParamBlockAccess::RemoveOpenMap(ClassDesc2& cd, IParamMap2& map) {
                maps.end());
 }
 
+bool ParamBlockAccess::IsOpenMap(ClassDesc2& cd, const IParamMap2& map) {
+    return std::any_of(cd.openMaps_.begin(), cd.openMaps_.end(),
+                       [&map](const ClassDesc2::OpenMap& open) { return open.map == &map; });
+}
+
 }  // namespace standin

@@ -2,6 +2,7 @@
 // defaults (level 1, no inversion) it returns every value unchanged, bit for bit.
 #include "default_texture_output.h"
 
+#include <Materials/ParamDlg.h>
 #include <Materials/TextureOutput.h>
 
 #include <cstdint>
@@ -22,6 +23,25 @@ constexpr USHORT kInvertChunk = 0x0210;
 constexpr USHORT kRollupOpenChunk = 0x0220;
 
 constexpr float kDefaultOutputLevel = 1.0f;
+
+// The texture output's rollout in the material editor: a secondary dialog of its texture
+// map's master dialog. Headless, it shows nothing; it knows which output it shows.
+class TextureOutputDlg : public ParamDlg {
+public:
+    explicit TextureOutputDlg(ReferenceTarget* output) : output_(output) {}
+
+    Class_ID ClassID() override { return kDefaultTextureOutputClassID; }
+    // Never dereferenced here, so a dialog outliving its output holds no danger.
+    void SetThing(ReferenceTarget* m) override { output_ = m; }
+    ReferenceTarget* GetThing() override { return output_; }
+    void SetTime(TimeValue t) override { (void)t; }
+    void ReloadDialog() override {}
+    void DeleteThis() override { delete this; }
+    void ActivateDlg(BOOL onOff) override { (void)onOff; }
+
+private:
+    ReferenceTarget* output_;
+};
 
 class DefaultTextureOutput : public TextureOutput {
 public:
@@ -70,11 +90,11 @@ public:
         (void)t;
         return FOREVER;
     }
-    // Its rollout comes with the material editor's dialogs, which do not exist yet.
+    // A new dialog each time; the caller (the master dialog it is added to) deletes it.
     ParamDlg* CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) override {
         (void)hwMtlEdit;
         (void)imp;
-        return nullptr;
+        return new TextureOutputDlg(this);
     }
 
     Class_ID ClassID() override { return kDefaultTextureOutputClassID; }

@@ -24,4 +24,10 @@ std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out, std::size_t ma
     return count;
 }
 
+std::wstring WideFromUtf16(const std::u16string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(DecodeUtf16(text, wide.data(), wide.size()));
+    return wide;
+}
+
 }  // namespace standin

@@ -13,4 +13,7 @@ namespace standin {
 STANDIN_EXPORT std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out,
                                        std::size_t max);
 
+// The whole of `text`, decoded as DecodeUtf16 does.
+std::wstring WideFromUtf16(const std::u16string& text);
+
 }  // namespace standin

@@ -61,7 +61,13 @@ TEST(DefaultTextureOutput, PassesEveryValueThroughUnchangedAtItsDefaults) {
     out->Update(50, valid);
     EXPECT_TRUE(valid == Interval(0, 100)) << "an unanimated output narrows nothing";
     EXPECT_EQ(out->SuperClassID(), static_cast<SClass_ID>(TEXOUTPUT_CLASS_ID));
-    EXPECT_EQ(out->CreateParamDlg(nullptr, nullptr), nullptr);
+    ParamDlg* dlg = out->CreateParamDlg(nullptr, nullptr);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->GetThing(), out) << "its rollout shows this output";
+    ParamDlg* another = out->CreateParamDlg(nullptr, nullptr);
+    EXPECT_NE(another, dlg) << "a new dialog each time";
+    dlg->DeleteThis();
+    another->DeleteThis();
 }
 
 TEST(DefaultTextureOutput, SettingsFilterAndNotifyAndResetRestoresTheDefaults) {

@@ -1,0 +1,107 @@
+#include "control_bindings.h"
+
+#include <cwctype>
+
+#include "editor_stop.h"
+#include "utf16.h"
+
+namespace standin {
+
+namespace {
+
+const char* RoleName(ControlRole role) {
+    switch (role) {
+        case ControlRole::SpinnerEdit:
+            return "edit field (CustEdit)";
+        case ControlRole::Spinner:
+            return "spinner (SpinnerControl)";
+        case ControlRole::ComboBox:
+            return "combo box (ComboBox)";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
+    std::vector<ControlBinding> bindings;
+    for (int i = 0; i < desc.Count(); ++i) {
+        const ParamDef& def = desc.paramdefs[i];
+        if (!def.has_ui) continue;
+        if (static_cast<int>(def.ctrl_type) == TYPE_SPINNER && def.ctrl_IDs.size() == 2) {
+            bindings.push_back({&def, def.ctrl_IDs[0], ControlRole::SpinnerEdit});
+            bindings.push_back({&def, def.ctrl_IDs[1], ControlRole::Spinner});
+        } else if (def.ctrl_type == TYPE_INT_COMBOBOX && def.ctrl_IDs.size() == 1) {
+            bindings.push_back({&def, def.ctrl_IDs[0], ControlRole::ComboBox});
+        }
+    }
+    return bindings;
+}
+
+bool IsClassName(const std::wstring& cls, const wchar_t* name) {
+    std::size_t i = 0;
+    for (; i < cls.size() && name[i] != L'\0'; ++i) {
+        if (std::towlower(static_cast<wint_t>(cls[i])) != std::towlower(static_cast<wint_t>(name[i]))) {
+            return false;
+        }
+    }
+    return i == cls.size() && name[i] == L'\0';
+}
+
+bool FitsRole(const DialogItem& item, ControlRole role) {
+    const NameOrOrdinal& cls = item.windowClass;
+    switch (role) {
+        case ControlRole::SpinnerEdit:
+            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"CustEdit");
+        case ControlRole::Spinner:
+            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"SpinnerControl");
+        case ControlRole::ComboBox:
+            return cls.isOrdinal ? cls.ordinal == kAtomComboBox
+                                 : IsClassName(ClassNameOf(cls), L"ComboBox");
+    }
+    return false;
+}
+
+std::wstring ClassNameOf(const NameOrOrdinal& windowClass) {
+    if (!windowClass.isOrdinal) return WideFromUtf16(windowClass.name);
+    switch (windowClass.ordinal) {
+        case kAtomButton:
+            return L"Button";
+        case kAtomEdit:
+            return L"Edit";
+        case kAtomStatic:
+            return L"Static";
+        case kAtomListBox:
+            return L"ListBox";
+        case kAtomScrollBar:
+            return L"ScrollBar";
+        case kAtomComboBox:
+            return L"ComboBox";
+        default:
+            return L"#" + std::to_wstring(windowClass.ordinal);
+    }
+}
+
+std::string CheckControlBindings(const std::vector<ControlBinding>& bindings,
+                                 const DialogTemplate& dialog) {
+    std::string problems;
+    for (const ControlBinding& b : bindings) {
+        const DialogItem* found = nullptr;
+        for (const DialogItem& item : dialog.items) {
+            if (item.id == b.controlId) {
+                found = &item;
+                break;
+            }
+        }
+        const std::string subject = "parameter \"" + Printable(b.def->int_name) +
+                                    "\": " + RoleName(b.role) + " " + std::to_string(b.controlId);
+        if (found == nullptr) {
+            problems += subject + " is not in the template\n";
+        } else if (!FitsRole(*found, b.role)) {
+            problems += subject + " has class " + Printable(ClassNameOf(found->windowClass).c_str()) + "\n";
+        }
+    }
+    return problems;
+}
+
+}  // namespace standin

@@ -1,0 +1,41 @@
+// The controls that a block descriptor's p_ui entries bind, and the classes those controls
+// must have in the rollout's dialog template.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <iparamb2.h>
+
+#include "dialog_template.h"
+
+namespace standin {
+
+enum class ControlRole { SpinnerEdit, Spinner, ComboBox };
+
+struct ControlBinding {
+    const ParamDef* def;
+    int controlId;
+    ControlRole role;
+};
+
+// Every binding of the descriptor's parameters, in parameter order.
+std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc);
+
+// Whether a template item can serve in `role`; the combo box may be stored as its atom or
+// its name.
+bool FitsRole(const DialogItem& item, ControlRole role);
+
+// Whether window class `cls` is `name`; class names compare without regard to case, as
+// Windows compares them.
+bool IsClassName(const std::wstring& cls, const wchar_t* name);
+
+// The class a template item names, as text: a name as stored, an atom as the standard
+// class it stands for ("Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox").
+std::wstring ClassNameOf(const NameOrOrdinal& windowClass);
+
+// One line per binding whose control the template lacks or holds with another class.
+std::string CheckControlBindings(const std::vector<ControlBinding>& bindings,
+                                 const DialogTemplate& dialog);
+
+}  // namespace standin

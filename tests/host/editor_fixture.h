@@ -1,0 +1,149 @@
+// A texture map class shaped like a plug-in's for the material editor tests: a "params"
+// block with a preset combo box, float spinners with ranges and scales and an owner's
+// texture output, whose rollout is template 101 of veltrane.res carried by a loaded module.
+// Its CreateParamDlg does what a texture map does: the master dialog from the class
+// descriptor, a new user procedure attached to map 0, the output's dialog added.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <imtl.h>
+#include <iparamb2.h>
+#include <iparamm2.h>
+
+namespace edtest {
+
+enum ParamIDs : ParamID {
+    kPreset = 0,
+    kNR = 1,
+    kNG = 2,
+    kNB = 3,
+    kKR = 4,
+    kKG = 5,
+    kKB = 6,
+    kGamma = 7,
+    kHue = 8,
+    kSat = 9,
+    kOutput = 11,
+};
+
+// The module whose resources the class descriptors hand out; set by the test suite.
+extern HINSTANCE resourceModule;
+
+class TestDesc : public ClassDesc2 {
+public:
+    explicit TestDesc(Class_ID id) : id_(id) {}
+    int IsPublic() override { return 0; }
+    void* Create(BOOL loading) override;
+    const MCHAR* ClassName() override { return L"EditorTestMap"; }
+    const MCHAR* NonLocalizedClassName() override { return L"EditorTestMap"; }
+    SClass_ID SuperClassID() override { return TEXMAP_CLASS_ID; }
+    Class_ID ClassID() override { return id_; }
+    const MCHAR* Category() override { return L""; }
+    HINSTANCE HInstance() override { return resourceModule; }
+
+private:
+    Class_ID id_;
+};
+
+extern TestDesc mapDesc;
+extern ParamBlockDesc2 mapParams;
+
+// What the maps, procedures and dialogs of a test did, in order: "change 7" (the block
+// notified its owner of parameter 7), "command 1001 1" (WM_COMMAND from control 1001 with
+// notification 1), "spinner 1503", "initdialog", "message 0x200", "SetParamBlock",
+// "SetThing", "delete proc", "delete dlg".
+extern std::vector<std::string> events;
+
+// Records what the map passes to it, then answers `answer`.
+class RecordingProc : public ParamMap2UserDlgProc {
+public:
+    explicit RecordingProc(INT_PTR answer = 0) : answer_(answer) {}
+    INT_PTR DlgProc(TimeValue t, IParamMap2* map, HWND hWnd, UINT msg, WPARAM wParam,
+                    LPARAM lParam) override;
+    void DeleteThis() override;
+    void SetThing(ReferenceTarget* m) override;
+    void SetParamBlock(IParamBlock2* pb) override;
+
+    std::vector<ReferenceTarget*> things;
+    std::vector<IParamBlock2*> blocks;
+    std::vector<IParamMap2*> maps;     // the map passed with each message
+    std::vector<TimeValue> times;      // the time passed with each message
+    std::function<void(UINT msg, WPARAM wParam)> onMessage;
+    std::function<void(ReferenceTarget* m)> onSetThing;
+
+private:
+    INT_PTR answer_;
+};
+
+// A secondary dialog that no texture map takes through SetDlgThing.
+class RecordingDlg : public ParamDlg {
+public:
+    Class_ID ClassID() override { return Class_ID(0x5151, 0x5151); }
+    void SetThing(ReferenceTarget* m) override {
+        thing = m;
+        events.push_back("dlg SetThing");
+    }
+    ReferenceTarget* GetThing() override { return thing; }
+    void SetTime(TimeValue t) override { time = t; }
+    void ReloadDialog() override {}
+    void DeleteThis() override {
+        events.push_back("delete dlg");
+        delete this;
+    }
+    void ActivateDlg(BOOL) override {}
+
+    ReferenceTarget* thing = nullptr;
+    TimeValue time = 0;
+};
+
+class TestMap : public Texmap {
+public:
+    explicit TestMap(TestDesc& desc);
+
+    Class_ID ClassID() override { return desc_.ClassID(); }
+    SClass_ID SuperClassID() override { return TEXMAP_CLASS_ID; }
+    int NumRefs() override { return 2; }
+    RefTargetHandle GetReference(int i) override;
+    int NumParamBlocks() override { return 1; }
+    IParamBlock2* GetParamBlock(int) override { return Block(); }
+    IParamBlock2* GetParamBlockByID(BlockID id) override;
+    IParamBlock2* Block();
+    TextureOutput* Output();
+
+    AColor EvalColor(ShadeContext&) override { return AColor(0.0f, 0.0f, 0.0f, 1.0f); }
+    Point3 EvalNormalPerturb(ShadeContext&) override { return Point3(0.0f, 0.0f, 0.0f); }
+    void Update(TimeValue, Interval&) override {}
+    void Reset() override {}
+    Interval Validity(TimeValue) override { return FOREVER; }
+    ParamDlg* CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) override;
+    // Rebinds the output dialog of the last CreateParamDlg to this map's output.
+    BOOL SetDlgThing(ParamDlg* dlg) override;
+
+    // The procedure and output dialog that the last CreateParamDlg of any map made.
+    static RecordingProc* lastProc;
+    static ParamDlg* lastOutputDlg;
+
+protected:
+    void SetReference(int i, RefTargetHandle target) override;
+    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
+                               PartID& partID, RefMessage message, BOOL propagate) override;
+
+private:
+    TestDesc& desc_;
+    RefTargetHandle refs_[2] = {};
+};
+
+struct DeleteThisDeleter {
+    void operator()(Animatable* a) const { a->DeleteThis(); }
+};
+using MapPtr = std::unique_ptr<TestMap, DeleteThisDeleter>;
+
+inline MapPtr NewMap(TestDesc& desc = mapDesc) {
+    return MapPtr(static_cast<TestMap*>(static_cast<Animatable*>(desc.Create(FALSE))));
+}
+
+}  // namespace edtest
