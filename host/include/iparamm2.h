@@ -11,7 +11,9 @@ class IParamMap2;
 
 class STANDIN_EXPORT ParamMap2UserDlgProc : public MaxHeapOperators {
 public:
-    virtual ~ParamMap2UserDlgProc() {}
+    // Out of line (the host's is inline) so that the class's type information lives in the
+    // host library and a module deriving from it does not export its own copy.
+    virtual ~ParamMap2UserDlgProc();
     virtual INT_PTR DlgProc(TimeValue t, IParamMap2* map, HWND hWnd, UINT msg, WPARAM wParam,
                             LPARAM lParam) = 0;
     virtual void DeleteThis() = 0;

@@ -366,3 +366,5 @@ INT_PTR ParamMap2::SendMessageToProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace standin
+
+ParamMap2UserDlgProc::~ParamMap2UserDlgProc() = default;
