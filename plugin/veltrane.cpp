@@ -216,7 +216,8 @@ ParamDlg* Veltrane::CreateParamDlg(HWND hwMtlEdit, IMtlParams* imp) {
 }
 
 BOOL Veltrane::SetDlgThing(ParamDlg* dlg) {
-    if (outputDialog && dlg == outputDialog) {
+    // Without a texture output there is nothing to bind the dialog to: leave it alone.
+    if (outputDialog && dlg == outputDialog && textureOutput) {
         outputDialog->SetThing(textureOutput);
         return TRUE;
     }
