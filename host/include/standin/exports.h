@@ -3,7 +3,7 @@
 #pragma once
 
 #if !defined(_MSC_VER)
-#define __declspec(spec) STANDIN_DECLSPEC_##spec
+#define __declspec(attribute) STANDIN_DECLSPEC_##attribute
 #define STANDIN_DECLSPEC_dllexport __attribute__((visibility("default")))
 #define STANDIN_DECLSPEC_dllimport __attribute__((visibility("default")))
 #define STANDIN_DECLSPEC_noinline __attribute__((noinline))
