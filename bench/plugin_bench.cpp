@@ -17,11 +17,12 @@
 
 #include "bench/passes.h"
 #include "bench/samples.h"
+#include "plugin/param_block.h"
 
 namespace veltrane::bench {
 namespace {
 
-enum : ParamID { kPreset = 0, kGamma = 7, kHue = 8, kSat = 9 };
+using namespace veltrane_params;
 
 // The loaded module and one texture map per preset, for the whole run.
 class LoadedTexmaps {

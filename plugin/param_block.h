@@ -3,6 +3,8 @@
 
 #include <iparamb2.h>
 
+#include "core/param_store.h"
+
 namespace veltrane_params {
 
 constexpr BlockID kBlockId = 0;
@@ -10,12 +12,13 @@ constexpr BlockID kBlockId = 0;
 // Parameter IDs of block "params". No parameter has ID 10.
 enum : ParamID {
     kPreset = 0,
-    kNRed = 1,
-    kNGreen = 2,
-    kNBlue = 3,
-    kKRed = 4,
-    kKGreen = 5,
-    kKBlue = 6,
+    // The six n/k values are the ones the core's ApplyPreset writes.
+    kNRed = veltrane::kParamNR,
+    kNGreen = veltrane::kParamNG,
+    kNBlue = veltrane::kParamNB,
+    kKRed = veltrane::kParamKR,
+    kKGreen = veltrane::kParamKG,
+    kKBlue = veltrane::kParamKB,
     kGamma = 7,
     kHue = 8,
     kSat = 9,

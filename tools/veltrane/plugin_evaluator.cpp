@@ -1,17 +1,17 @@
 #include "tools/veltrane/plugin_evaluator.h"
 
 #include <cstring>
+#include <utility>
 
 #include <imtl.h>
 #include <iparamb2.h>
 #include <standin/module_loader.h>
 #include <standin/simple_shade_context.h>
 
+#include "plugin/param_block.h"
+
 namespace veltrane::tools {
 namespace {
-
-// Parameter IDs of the texture's block "params".
-enum : ParamID { kNR = 1, kNG, kNB, kKR, kKG, kKB, kGamma, kHue, kSat };
 
 constexpr SClass_ID kTexmapSuperClass = TEXMAP_CLASS_ID;
 
@@ -58,9 +58,12 @@ void PluginEvaluator::SetParam(int id, float value) {
 }
 
 AColor PluginEvaluator::Evaluate(const SampleInput& s) {
-    const float values[] = {s.ior.nR, s.ior.nG, s.ior.nB, s.ior.kR, s.ior.kG, s.ior.kB,
-                            s.gamma,  s.hue,    s.sat};
-    for (int id = kNR; id <= kSat; ++id) SetParam(id, values[id - kNR]);
+    using namespace veltrane_params;
+    const std::pair<ParamID, float> values[] = {
+        {kNRed, s.ior.nR}, {kNGreen, s.ior.nG}, {kNBlue, s.ior.nB}, {kKRed, s.ior.kR},
+        {kKGreen, s.ior.kG}, {kKBlue, s.ior.kB}, {kGamma, s.gamma}, {kHue, s.hue},
+        {kSat, s.sat}};
+    for (const auto& [id, value] : values) SetParam(id, value);
 
     ::Interval valid(TIME_NegInfinity, TIME_PosInfinity);  // FOREVER, spelled outside this namespace
     texmap->Update(0, valid);

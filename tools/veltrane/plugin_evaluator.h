@@ -29,7 +29,7 @@ public:
 
 private:
     PluginEvaluator() = default;
-    void SetParam(int index, float value);
+    void SetParam(int id, float value);
 
     std::unique_ptr<standin::Module> module;
     Texmap* texmap = nullptr;
