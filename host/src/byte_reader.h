@@ -6,11 +6,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "resource_file.h"
 
 namespace standin {
+
+// The end of a failed decode: tells the caller why (when it asked) and gives the empty result.
+inline std::nullopt_t Refuse(std::string* error, const std::string& why) {
+    if (error != nullptr) {
+        *error = why;
+    }
+    return std::nullopt;
+}
 
 class ByteReader {
 public:

@@ -39,22 +39,16 @@ void ReadItem(ByteReader& reader, DialogItem* item) {
 
 std::optional<DialogTemplate> DecodeDialogTemplate(const std::uint8_t* data, std::size_t size,
                                                    std::string* error) {
-    auto fail = [&](const std::string& why) -> std::optional<DialogTemplate> {
-        if (error != nullptr) {
-            *error = why;
-        }
-        return std::nullopt;
-    };
     ByteReader reader(data, data != nullptr ? size : 0);
     std::uint16_t version = 0;
     std::uint16_t signature = 0;
     reader.U16(&version, "dialog header");
     reader.U16(&signature, "dialog header");
     if (reader.Failed()) {
-        return fail(reader.Error());
+        return Refuse(error, reader.Error());
     }
     if (version != kExtendedVersion || signature != kExtendedSignature) {
-        return fail("not an extended dialog template (DLGTEMPLATEEX)");
+        return Refuse(error, "not an extended dialog template (DLGTEMPLATEEX)");
     }
 
     DialogTemplate dialog;
@@ -80,7 +74,7 @@ std::optional<DialogTemplate> DecodeDialogTemplate(const std::uint8_t* data, std
         dialog.font = std::move(font);
     }
     if (reader.Failed()) {
-        return fail(reader.Error());
+        return Refuse(error, reader.Error());
     }
 
     dialog.items.reserve(std::min<std::size_t>(itemCount, reader.Remaining() / kMinItemSize));
@@ -88,7 +82,7 @@ std::optional<DialogTemplate> DecodeDialogTemplate(const std::uint8_t* data, std
         DialogItem item;
         ReadItem(reader, &item);
         if (reader.Failed()) {
-            return fail(reader.Error() + " (item " + std::to_string(i) + ")");
+            return Refuse(error, reader.Error() + " (item " + std::to_string(i) + ")");
         }
         dialog.items.push_back(std::move(item));
     }

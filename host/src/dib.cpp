@@ -33,19 +33,13 @@ std::uint8_t DibBitmap::IndexAt(std::size_t x, std::size_t y) const {
     return indices.at(y * static_cast<std::size_t>(width) + x);
 }
 
-std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
-                                   std::string* error) {
-    auto fail = [&](const std::string& why) -> std::optional<DibBitmap> {
-        if (error != nullptr) {
-            *error = why;
-        }
-        return std::nullopt;
-    };
+std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size, std::string* error) {
     ByteReader reader(data, data != nullptr ? size : 0);
     DibBitmap dib;
     reader.U32(&dib.headerSize, "bitmap header");
     if (!reader.Failed() && dib.headerSize < kInfoHeaderSize) {
-        return fail("unsupported bitmap header of " + std::to_string(dib.headerSize) + " bytes");
+        return Refuse(error,
+                      "unsupported bitmap header of " + std::to_string(dib.headerSize) + " bytes");
     }
     reader.I32(&dib.width, "bitmap header");
     reader.I32(&dib.height, "bitmap header");
@@ -59,28 +53,29 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
     reader.U32(&dib.colorsImportant, "bitmap header");
     reader.Skip(dib.headerSize - kInfoHeaderSize, "bitmap header");
     if (reader.Failed()) {
-        return fail(reader.Error());
+        return Refuse(error, reader.Error());
     }
 
     if (dib.width <= 0 || dib.height == 0 ||
         dib.height == std::numeric_limits<std::int32_t>::min()) {
-        return fail("bitmap of " + std::to_string(dib.width) + " x " +
-                    std::to_string(dib.height) + " pixels");
+        return Refuse(error, "bitmap of " + std::to_string(dib.width) + " x " +
+                                 std::to_string(dib.height) + " pixels");
     }
     if (dib.planes != 1) {
-        return fail("bitmap with " + std::to_string(dib.planes) + " planes");
+        return Refuse(error, "bitmap with " + std::to_string(dib.planes) + " planes");
     }
     if (dib.compression != kBiRgb) {
-        return fail("unsupported bitmap compression " + std::to_string(dib.compression));
+        return Refuse(error, "unsupported bitmap compression " + std::to_string(dib.compression));
     }
     if (!IsIndexedBitCount(dib.bitCount)) {
-        return fail("unsupported bitmap of " + std::to_string(dib.bitCount) + " bits per pixel");
+        return Refuse(error,
+                      "unsupported bitmap of " + std::to_string(dib.bitCount) + " bits per pixel");
     }
 
     const std::uint32_t maxColors = 1u << dib.bitCount;
     if (dib.colorsUsed > maxColors) {
-        return fail("colour table of " + std::to_string(dib.colorsUsed) + " entries for " +
-                    std::to_string(dib.bitCount) + " bits per pixel");
+        return Refuse(error, "colour table of " + std::to_string(dib.colorsUsed) + " entries for " +
+                                 std::to_string(dib.bitCount) + " bits per pixel");
     }
     const std::uint32_t colors = dib.colorsUsed != 0 ? dib.colorsUsed : maxColors;
     dib.palette.resize(colors);
@@ -91,7 +86,7 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
         reader.U8(&entry.reserved, "colour table");
     }
     if (reader.Failed()) {
-        return fail(reader.Error());
+        return Refuse(error, reader.Error());
     }
 
     // Rows are padded to 4 bytes. Both factors are bounded (width < 2^31, 8 bits per
@@ -100,9 +95,9 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
     const std::size_t stride = (width * dib.bitCount + 31) / 32 * 4;
     const std::size_t rows = dib.Rows();
     if (rows > reader.Remaining() / stride) {
-        return fail("bitmap pixels truncated: " + std::to_string(rows) + " rows of " +
-                    std::to_string(stride) + " bytes need more than the " +
-                    std::to_string(reader.Remaining()) + " left");
+        return Refuse(error, "bitmap pixels truncated: " + std::to_string(rows) + " rows of " +
+                                 std::to_string(stride) + " bytes need more than the " +
+                                 std::to_string(reader.Remaining()) + " left");
     }
     const std::uint8_t* pixels = reader.Bytes(rows * stride, "bitmap pixels");
     const bool bottomUp = dib.height > 0;
@@ -112,9 +107,9 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
         for (std::size_t x = 0; x < width; ++x) {
             const std::uint8_t index = PackedIndex(row, x, dib.bitCount);
             if (index >= colors) {
-                return fail("pixel (" + std::to_string(x) + ", " + std::to_string(y) +
-                            ") uses colour " + std::to_string(index) + " of a table of " +
-                            std::to_string(colors));
+                return Refuse(error, "pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                                         ") uses colour " + std::to_string(index) +
+                                         " of a table of " + std::to_string(colors));
             }
             dib.indices[y * width + x] = index;
         }

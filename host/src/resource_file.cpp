@@ -64,20 +64,14 @@ bool StartsWithNullEntry(const std::uint8_t* data, std::size_t size) {
 std::optional<ResourceFile> ResourceFile::Parse(const std::uint8_t* data, std::size_t size,
                                                 std::string* error) {
     std::string why;
-    auto fail = [&]() -> std::optional<ResourceFile> {
-        if (error != nullptr) {
-            *error = why;
-        }
-        return std::nullopt;
-    };
     if (data == nullptr || size == 0) {
         why = "empty resource file";
-        return fail();
+        return Refuse(error, why);
     }
 
     if (!StartsWithNullEntry(data, size)) {
         why = "not a 32-bit resource file: the leading null entry is missing";
-        return fail();
+        return Refuse(error, why);
     }
 
     ResourceFile file;
@@ -90,7 +84,7 @@ std::optional<ResourceFile> ResourceFile::Parse(const std::uint8_t* data, std::s
         std::uint32_t headerSize = 0;
         std::uint32_t dataSize = 0;
         if (!ReadEntryHeader(base, size, start, &entry, &headerSize, &dataSize, &why)) {
-            return fail();
+            return Refuse(error, why);
         }
         entry.data = base + start + headerSize;
         entry.size = dataSize;
