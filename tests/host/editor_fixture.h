@@ -14,21 +14,11 @@
 #include <iparamb2.h>
 #include <iparamm2.h>
 
+#include "tests/host/params_shaped_block.h"
+
 namespace edtest {
 
-enum ParamIDs : ParamID {
-    kPreset = 0,
-    kNR = 1,
-    kNG = 2,
-    kNB = 3,
-    kKR = 4,
-    kKG = 5,
-    kKB = 6,
-    kGamma = 7,
-    kHue = 8,
-    kSat = 9,
-    kOutput = 11,
-};
+using namespace paramshape;
 
 // The module whose resources the class descriptors hand out; set by the test suite.
 extern HINSTANCE resourceModule;

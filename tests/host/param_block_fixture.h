@@ -9,21 +9,11 @@
 #include <iparamb2.h>
 #include <iparamm2.h>
 
+#include "tests/host/params_shaped_block.h"
+
 namespace pbtest {
 
-enum ParamIDs : ParamID {
-    kPreset = 0,
-    kNR = 1,
-    kNG = 2,
-    kNB = 3,
-    kKR = 4,
-    kKG = 5,
-    kKB = 6,
-    kGamma = 7,
-    kHue = 8,
-    kSat = 9,
-    kOutput = 11,
-};
+using namespace paramshape;
 
 inline const Class_ID kOwnerClassID(0x13572468, 0x2468ACE0);
 
