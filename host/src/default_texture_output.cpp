@@ -9,6 +9,7 @@
 
 #include "chunk_values.h"
 
+using standin::LoadChunks;
 using standin::ReadValue;
 using standin::WriteValueChunk;
 
@@ -127,33 +128,21 @@ public:
     }
 
     IOResult Load(ILoad* iload) override {
-        for (;;) {
-            IOResult result = iload->OpenChunk();
-            if (result == IO_END) return IO_OK;
-            if (result != IO_OK) return result;
+        return LoadChunks(iload, [&](USHORT id) {
             std::int32_t flag = 0;
-            switch (iload->CurChunkID()) {
-                case kMtlHeaderChunk:
-                    result = MtlBase::Load(iload);
-                    break;
-                case kOutputLevelChunk:
-                    result = ReadValue(iload, outputLevel_);
-                    break;
+            IOResult result = IO_OK;
+            switch (id) {
+                case kMtlHeaderChunk: return MtlBase::Load(iload);
+                case kOutputLevelChunk: return ReadValue(iload, outputLevel_);
                 case kInvertChunk:
                     if ((result = ReadValue(iload, flag)) == IO_OK) invert_ = flag ? TRUE : FALSE;
-                    break;
+                    return result;
                 case kRollupOpenChunk:
-                    if ((result = ReadValue(iload, flag)) == IO_OK) {
-                        rollupOpen_ = flag ? TRUE : FALSE;
-                    }
-                    break;
-                default:
-                    break;
+                    if ((result = ReadValue(iload, flag)) == IO_OK) rollupOpen_ = flag ? TRUE : FALSE;
+                    return result;
+                default: return IO_OK;  // skipped
             }
-            const IOResult closed = iload->CloseChunk();
-            if (result != IO_OK) return result;
-            if (closed != IO_OK) return closed;
-        }
+        });
     }
 
 protected:

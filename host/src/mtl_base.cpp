@@ -4,6 +4,7 @@
 
 #include "chunk_values.h"
 
+using standin::LoadChunks;
 using standin::ReadValue;
 using standin::WriteValueChunk;
 
@@ -53,36 +54,25 @@ IOResult MtlBase::Save(ISave* isave) {
 }
 
 IOResult MtlBase::Load(ILoad* iload) {
-    for (;;) {
-        IOResult result = iload->OpenChunk();
-        if (result == IO_END) return IO_OK;
-        if (result != IO_OK) return result;
-        switch (iload->CurChunkID()) {
+    return LoadChunks(iload, [&](USHORT id) {
+        switch (id) {
             case kNameChunk: {
                 wchar_t* text = nullptr;
-                result = iload->ReadWStringChunk(&text);
+                const IOResult result = iload->ReadWStringChunk(&text);
                 if (result == IO_OK) name = text;
-                break;
+                return result;
             }
-            case kFlagsChunk:
-                result = ReadValue(iload, mtlFlags);
-                break;
-            case kGBufIDChunk:
-                result = ReadValue(iload, gbufID);
-                break;
+            case kFlagsChunk: return ReadValue(iload, mtlFlags);
+            case kGBufIDChunk: return ReadValue(iload, gbufID);
             case kSlotTypeChunk: {
                 std::int32_t slotType = 0;
-                result = ReadValue(iload, slotType);
+                const IOResult result = ReadValue(iload, slotType);
                 if (result == IO_OK) defaultSlotType = slotType;
-                break;
+                return result;
             }
-            default:
-                break;
+            default: return IO_OK;  // skipped
         }
-        const IOResult closed = iload->CloseChunk();
-        if (result != IO_OK) return result;
-        if (closed != IO_OK) return closed;
-    }
+    });
 }
 
 void* MtlBase::GetInterface(ULONG id) {

@@ -8,6 +8,7 @@
 #include <iparamm2.h>
 #include <standin/animate_mode.h>
 
+#include "chunk_values.h"
 #include "reference_graph.h"
 
 namespace standin {
@@ -22,27 +23,13 @@ constexpr std::uint8_t kFloatValue = 0;
 constexpr std::uint8_t kIntValue = 1;
 
 template <typename T>
-IOResult WritePod(ISave* isave, const T& v) {
-    ULONG written = 0;
-    const IOResult res = isave->Write(&v, sizeof v, &written);
-    return res == IO_OK && written == sizeof v ? IO_OK : IO_ERROR;
-}
-
-template <typename T>
-IOResult ReadPod(ILoad* iload, T& v) {
-    ULONG read = 0;
-    const IOResult res = iload->Read(&v, sizeof v, &read);
-    return res == IO_OK && read == sizeof v ? IO_OK : IO_ERROR;
-}
-
-template <typename T>
 IOResult WriteKeyed(ISave* isave, const KeyedValue<T>& value) {
-    IOResult res = WritePod(isave, value.Constant());
+    IOResult res = WriteValue(isave, value.Constant());
     const auto count = static_cast<std::int32_t>(value.Keys().size());
-    if (res == IO_OK) res = WritePod(isave, count);
+    if (res == IO_OK) res = WriteValue(isave, count);
     for (const auto& key : value.Keys()) {
-        if (res == IO_OK) res = WritePod(isave, key.time);
-        if (res == IO_OK) res = WritePod(isave, key.value);
+        if (res == IO_OK) res = WriteValue(isave, key.time);
+        if (res == IO_OK) res = WriteValue(isave, key.value);
     }
     return res;
 }
@@ -53,13 +40,13 @@ template <typename T>
 IOResult ReadKeyed(ILoad* iload, KeyedValue<T>& value) {
     T constant{};
     std::int32_t count = 0;
-    if (ReadPod(iload, constant) != IO_OK || ReadPod(iload, count) != IO_OK || count < 0) {
+    if (ReadValue(iload, constant) != IO_OK || ReadValue(iload, count) != IO_OK || count < 0) {
         return IO_ERROR;
     }
     std::vector<typename KeyedValue<T>::Key> keys;
     for (std::int32_t k = 0; k < count; ++k) {
         typename KeyedValue<T>::Key key{};
-        if (ReadPod(iload, key.time) != IO_OK || ReadPod(iload, key.value) != IO_OK) {
+        if (ReadValue(iload, key.time) != IO_OK || ReadValue(iload, key.value) != IO_OK) {
             return IO_ERROR;
         }
         keys.push_back(key);
@@ -243,22 +230,22 @@ IOResult ParamBlock2::Save(ISave* isave) {
     const ULONG sclass = cd ? cd->SuperClassID() : 0;
     const Class_ID cid = cd ? cd->ClassID() : Class_ID(0, 0);
     isave->BeginChunk(kDescriptorChunk);
-    IOResult res = WritePod(isave, sclass);
-    if (res == IO_OK) res = WritePod(isave, cid.PartA());
-    if (res == IO_OK) res = WritePod(isave, cid.PartB());
-    if (res == IO_OK) res = WritePod(isave, desc_->ID);
+    IOResult res = WriteValue(isave, sclass);
+    if (res == IO_OK) res = WriteValue(isave, cid.PartA());
+    if (res == IO_OK) res = WriteValue(isave, cid.PartB());
+    if (res == IO_OK) res = WriteValue(isave, desc_->ID);
     if (res != IO_OK) return res;
     isave->EndChunk();
 
     for (const Slot& slot : slots_) {
         if (slot.storage == ParamStorage::OwnersRef || (slot.def->flags & P_TRANSIENT)) continue;
         isave->BeginChunk(kValueChunk);
-        res = WritePod(isave, slot.def->ID);
+        res = WriteValue(isave, slot.def->ID);
         if (slot.storage == ParamStorage::Float) {
-            if (res == IO_OK) res = WritePod(isave, kFloatValue);
+            if (res == IO_OK) res = WriteValue(isave, kFloatValue);
             if (res == IO_OK) res = WriteKeyed(isave, slot.f);
         } else {
-            if (res == IO_OK) res = WritePod(isave, kIntValue);
+            if (res == IO_OK) res = WriteValue(isave, kIntValue);
             if (res == IO_OK) res = WriteKeyed(isave, slot.i);
         }
         if (res != IO_OK) return res;
@@ -268,33 +255,23 @@ IOResult ParamBlock2::Save(ISave* isave) {
 }
 
 IOResult ParamBlock2::Load(ILoad* iload) {
-    for (;;) {
-        IOResult res = iload->OpenChunk();
-        if (res == IO_END) break;
-        if (res != IO_OK) return res;
-        switch (iload->CurChunkID()) {
-            case kDescriptorChunk:
-                res = LoadDescriptor(iload);
-                break;
-            case kValueChunk:
-                // Values before the descriptor cannot be placed.
-                res = desc_ ? LoadValue(iload) : IO_ERROR;
-                break;
-            default:
-                break;  // skipped
+    const IOResult result = LoadChunks(iload, [&](USHORT id) {
+        switch (id) {
+            case kDescriptorChunk: return LoadDescriptor(iload);
+            // Values before the descriptor cannot be placed.
+            case kValueChunk: return desc_ ? LoadValue(iload) : IO_ERROR;
+            default: return IO_OK;  // skipped
         }
-        const IOResult closed = iload->CloseChunk();
-        if (res != IO_OK) return res;
-        if (closed != IO_OK) return closed;
-    }
+    });
+    if (result != IO_OK) return result;
     return desc_ ? IO_OK : IO_ERROR;
 }
 
 IOResult ParamBlock2::LoadDescriptor(ILoad* iload) {
     ULONG sclass = 0, a = 0, b = 0;
     BlockID id = 0;
-    if (ReadPod(iload, sclass) != IO_OK || ReadPod(iload, a) != IO_OK ||
-        ReadPod(iload, b) != IO_OK || ReadPod(iload, id) != IO_OK) {
+    if (ReadValue(iload, sclass) != IO_OK || ReadValue(iload, a) != IO_OK ||
+        ReadValue(iload, b) != IO_OK || ReadValue(iload, id) != IO_OK) {
         return IO_ERROR;
     }
     ParamBlockDesc2* desc = FindParamBlockDesc(sclass, Class_ID(a, b), id);
@@ -312,7 +289,7 @@ IOResult ParamBlock2::LoadDescriptor(ILoad* iload) {
 IOResult ParamBlock2::LoadValue(ILoad* iload) {
     ParamID id = 0;
     std::uint8_t kind = 0;
-    if (ReadPod(iload, id) != IO_OK || ReadPod(iload, kind) != IO_OK) return IO_ERROR;
+    if (ReadValue(iload, id) != IO_OK || ReadValue(iload, kind) != IO_OK) return IO_ERROR;
     if (kind == kFloatValue) {
         KeyedValue<float> value;
         if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
