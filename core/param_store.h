@@ -1,6 +1,7 @@
 // The one operation the shading core needs of the store that holds the texture's parameters.
 #pragma once
 
+#include "core/complex_ior.h"
 #include "core/types.h"
 
 namespace veltrane {
@@ -14,6 +15,16 @@ enum IorParamId : int {
     kParamKR = 4,
     kParamKG = 5,
     kParamKB = 6,
+};
+
+/// Which ComplexIOR field each n/k parameter holds, in parameter order: the order in which
+/// a preset writes them.
+inline constexpr struct IorParamField {
+    IorParamId id;
+    float ComplexIOR::*field;
+} kIorParamFields[6] = {
+    {kParamNR, &ComplexIOR::nR}, {kParamNG, &ComplexIOR::nG}, {kParamNB, &ComplexIOR::nB},
+    {kParamKR, &ComplexIOR::kR}, {kParamKG, &ComplexIOR::kG}, {kParamKB, &ComplexIOR::kB},
 };
 
 /// A writable parameter store. On the host it is the texture's parameter block; tests use

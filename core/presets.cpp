@@ -35,12 +35,7 @@ void ApplyPreset(ParamStore& store, int index) {
     constexpr TimeValue kTime = 0;
     constexpr int kTab = 0;
     const ComplexIOR& ior = preset->ior;
-    store.SetFloat(kParamNR, kTime, ior.nR, kTab);
-    store.SetFloat(kParamNG, kTime, ior.nG, kTab);
-    store.SetFloat(kParamNB, kTime, ior.nB, kTab);
-    store.SetFloat(kParamKR, kTime, ior.kR, kTab);
-    store.SetFloat(kParamKG, kTime, ior.kG, kTab);
-    store.SetFloat(kParamKB, kTime, ior.kB, kTab);
+    for (const IorParamField& p : kIorParamFields) store.SetFloat(p.id, kTime, ior.*p.field, kTab);
 }
 
 }  // namespace veltrane

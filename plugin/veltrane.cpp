@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kSubTexmapRef = 2;
 constexpr int kNumRefs = 3;
-constexpr ParamID kIorParams[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
+
+// The block's ID of one of the six n/k parameters.
+ParamID IdOf(const veltrane::IorParamField& p) { return static_cast<ParamID>(p.id); }
 
 // The texture output's dialog from the last CreateParamDlg of any texture of this class. It
 // is only compared, in SetDlgThing, to recognise that dialog when the host hands it back.
@@ -119,10 +121,8 @@ void Veltrane::Update(TimeValue t, Interval& valid) {
     if (!validity.InInterval(t)) {
         validity = FOREVER;
         if (textureOutput) textureOutput->Update(t, validity);
-        veltrane::ComplexIOR& ior = snapshot.ior;
-        float* const iorFields[] = {&ior.nR, &ior.nG, &ior.nB, &ior.kR, &ior.kG, &ior.kB};
-        for (int c = 0; c < 6; ++c) {
-            paramBlock->GetValue(kIorParams[c], t, *iorFields[c], validity, 0);
+        for (const veltrane::IorParamField& p : veltrane::kIorParamFields) {
+            paramBlock->GetValue(IdOf(p), t, snapshot.ior.*p.field, validity, 0);
         }
         paramBlock->GetValue(kGamma, t, snapshot.gamma, validity, 0);
         paramBlock->GetValue(kHue, t, snapshot.hue, validity, 0);
@@ -155,7 +155,9 @@ RefResult Veltrane::NotifyRefChanged(const Interval& /*changeInt*/, RefTargetHan
     ParamBlockStore store(*paramBlock);
     veltrane::ApplyPreset(store, paramBlock->GetInt(kPreset, 0, 0));
     if (map) {
-        for (ParamID id : kIorParams) map->Invalidate(id, 0);
+        for (const veltrane::IorParamField& p : veltrane::kIorParamFields) {
+            map->Invalidate(IdOf(p), 0);
+        }
     }
     UpdateIORControls();
     return REF_SUCCEED;
@@ -167,7 +169,9 @@ void Veltrane::UpdateIORControls() {
     IParamMap2* map = paramBlock->GetMap(0);
     if (!map) return;
     const BOOL onOff = preset <= 0 ? TRUE : FALSE;
-    for (ParamID id : kIorParams) map->Enable(id, onOff, 0);
+    for (const veltrane::IorParamField& p : veltrane::kIorParamFields) {
+        map->Enable(IdOf(p), onOff, 0);
+    }
 }
 
 RefTargetHandle Veltrane::Clone(RemapDir& remap) {

@@ -59,10 +59,8 @@ void PluginEvaluator::SetParam(int id, float value) {
 
 AColor PluginEvaluator::Evaluate(const SampleInput& s) {
     using namespace veltrane_params;
-    const std::pair<ParamID, float> values[] = {
-        {kNRed, s.ior.nR}, {kNGreen, s.ior.nG}, {kNBlue, s.ior.nB}, {kKRed, s.ior.kR},
-        {kKGreen, s.ior.kG}, {kKBlue, s.ior.kB}, {kGamma, s.gamma}, {kHue, s.hue},
-        {kSat, s.sat}};
+    for (const IorParamField& p : kIorParamFields) SetParam(p.id, s.ior.*p.field);
+    const std::pair<ParamID, float> values[] = {{kGamma, s.gamma}, {kHue, s.hue}, {kSat, s.sat}};
     for (const auto& [id, value] : values) SetParam(id, value);
 
     ::Interval valid(TIME_NegInfinity, TIME_PosInfinity);  // FOREVER, spelled outside this namespace
