@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 
 #include "bench/passes.h"
 #include "bench/samples.h"
@@ -23,42 +24,69 @@ double PassTime(void (*pass)()) {
     return ns / kSamples;
 }
 
+// The kernels, each a Google Benchmark case and a line of the ratio report, in the order
+// both run. A ratio is taken against the kernel at index reference, if any.
+struct Kernel {
+    const char* benchmark;
+    const char* name;
+    void (*pass)();
+    int reference;
+    const char* referenceName;
+    double target;
+};
+constexpr int kNoReference = -1;
+constexpr Kernel kKernels[] = {
+    {"BM_FresnelConductorColor", "FresnelConductorColor", FresnelPass, kNoReference, "", 0.0},
+    {"BM_EvalReflectanceNeutral", "EvalReflectance, neutral", NeutralPass, 0, "the reflectance",
+     2.5},
+    {"BM_EvalReflectanceAdjusted", "EvalReflectance, adjusted", AdjustedPass, 0, "the reflectance",
+     4.0},
+    {"BM_EvalColorViaPluginNeutral", "EvalColor via plug-in, neutral", PluginNeutralPass, 1,
+     "EvalReflectance", 1.3},
+    {"BM_EvalColorViaPluginAdjusted", "EvalColor via plug-in, adjusted", PluginAdjustedPass, 2,
+     "EvalReflectance", 1.3},
+};
+constexpr std::size_t kNumKernels = sizeof kKernels / sizeof kKernels[0];
+
+void RegisterBenchmarks() {
+    for (const Kernel& k : kKernels) {
+        benchmark::RegisterBenchmark(k.benchmark, [pass = k.pass](benchmark::State& state) {
+            for (auto _ : state) pass();
+            SetPerSample(state);
+        });
+    }
+}
+
 // The ratios come from passes of the kernels taken in turn, the best of many rounds each:
 // on a shared machine the neighbours' load drifts between benchmarks run one after the
 // other, but hardly within one round.
 void PrintRatios() {
     constexpr int kRounds = 300;
-    struct Kernel {
-        const char* name;
-        void (*pass)();
-        double best = 1e30;
-    };
-    Kernel kernels[] = {{"FresnelConductorColor", FresnelPass},
-                        {"EvalReflectance, neutral", NeutralPass},
-                        {"EvalReflectance, adjusted", AdjustedPass},
-                        {"EvalColor via plug-in, neutral", PluginNeutralPass},
-                        {"EvalColor via plug-in, adjusted", PluginAdjustedPass}};
+    double best[kNumKernels];
+    std::fill(std::begin(best), std::end(best), 1e30);
     for (int round = 0; round < kRounds; ++round) {
-        for (Kernel& k : kernels) k.best = std::min(k.best, PassTime(k.pass));
+        for (std::size_t i = 0; i < kNumKernels; ++i) {
+            best[i] = std::min(best[i], PassTime(kKernels[i].pass));
+        }
     }
-    const double fresnel = kernels[0].best;
     std::printf("\nper sample, best of %d interleaved rounds of %d samples (CPU time):\n", kRounds,
                 kSamples);
-    std::printf("  %-32s %6.2f ns\n", kernels[0].name, fresnel);
-    std::printf("  %-32s %6.2f ns  ratio %.2f to the reflectance (target <= 2.5)\n",
-                kernels[1].name, kernels[1].best, kernels[1].best / fresnel);
-    std::printf("  %-32s %6.2f ns  ratio %.2f to the reflectance (target <= 4.0)\n",
-                kernels[2].name, kernels[2].best, kernels[2].best / fresnel);
-    std::printf("  %-32s %6.2f ns  ratio %.2f to EvalReflectance (target <= 1.3)\n",
-                kernels[3].name, kernels[3].best, kernels[3].best / kernels[1].best);
-    std::printf("  %-32s %6.2f ns  ratio %.2f to EvalReflectance (target <= 1.3)\n",
-                kernels[4].name, kernels[4].best, kernels[4].best / kernels[2].best);
+    for (std::size_t i = 0; i < kNumKernels; ++i) {
+        const Kernel& k = kKernels[i];
+        if (k.reference == kNoReference) {
+            std::printf("  %-32s %6.2f ns\n", k.name, best[i]);
+        } else {
+            std::printf("  %-32s %6.2f ns  ratio %.2f to %s (target <= %.1f)\n", k.name, best[i],
+                        best[i] / best[k.reference], k.referenceName, k.target);
+        }
+    }
 }
 
 }  // namespace
 }  // namespace veltrane::bench
 
 int main(int argc, char** argv) {
+    veltrane::bench::RegisterBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

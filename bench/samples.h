@@ -41,6 +41,14 @@ inline const std::vector<Sample>& Samples() {
     return samples;
 }
 
+// The colour settings the evaluations are timed at: neutral leaves the reflectance as it
+// is; adjusted goes through every colour stage.
+struct ColourSettings {
+    float hue, sat, gamma;
+};
+constexpr ColourSettings kNeutral = {0.0f, 0.0f, 1.0f};
+constexpr ColourSettings kAdjusted = {20.0f, 10.0f, 2.2f};
+
 inline void SetPerSample(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kSamples);
 }
