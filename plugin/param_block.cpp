@@ -2,20 +2,28 @@
 // string, default, range and rollout control. The host builds blocks and rollout from it.
 #include "plugin/param_block.h"
 
+#include "core/presets.h"
 #include "plugin/class_desc.h"
 #include "resources/resource.h"
 
 using namespace veltrane_params;
 
-// The defaults of the six n/k values are the Copper row of the preset table, written as
-// float literals so that the promoted doubles hold exactly the preset floats.
+namespace {
+
+// The defaults of the six n/k values are the default preset's row of the table; each float
+// goes through the argument list promoted to a double that holds it exactly. The table is
+// constant-initialised, so it is in place before this file's dynamic initialisation.
+const veltrane::ComplexIOR& kDefaultIor = veltrane::FindMetalPreset(veltrane::kPresetDefault)->ior;
+
+}  // namespace
+
 ParamBlockDesc2 veltraneParamBlockDesc(
     kBlockId, _M("params"), 0, GetVeltraneDesc(), P_AUTO_CONSTRUCT + P_AUTO_UI,
     /* reference number */ kBlockRef,
     /* rollout */ IDD_PARAMETERS, IDS_PARAMETERS, 0, 0, nullptr,
 
     kPreset, _M("preset"), TYPE_INT, P_ANIMATABLE + P_RESET_DEFAULT, IDS_PRESETS,
-        p_default, 6,
+        p_default, veltrane::kPresetDefault,
         p_ui, TYPE_INT_COMBOBOX, IDC_PRESET, 11,
             IDS_PRESET_CUSTOM, IDS_PRESET_SILVER, IDS_PRESET_ALUMINIUM, IDS_PRESET_GOLD,
             IDS_PRESET_COBALT, IDS_PRESET_CHROMIUM, IDS_PRESET_COPPER, IDS_PRESET_IRON,
@@ -24,32 +32,32 @@ ParamBlockDesc2 veltraneParamBlockDesc(
         p_end,
 
     kNRed, _M("nrvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_NR,
-        p_default, 0.27105f,
+        p_default, kDefaultIor.nR,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_NR_EDIT, IDC_NR_SPIN, 0.001,
         p_end,
     kNGreen, _M("ngvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_NG,
-        p_default, 0.97907f,
+        p_default, kDefaultIor.nG,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_NG_EDIT, IDC_NG_SPIN, 0.001,
         p_end,
     kNBlue, _M("nbvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_NB,
-        p_default, 1.2171f,
+        p_default, kDefaultIor.nB,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_NB_EDIT, IDC_NB_SPIN, 0.001,
         p_end,
     kKRed, _M("krvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_KR,
-        p_default, 3.6092f,
+        p_default, kDefaultIor.kR,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_KR_EDIT, IDC_KR_SPIN, 0.001,
         p_end,
     kKGreen, _M("kgvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_KG,
-        p_default, 2.369f,
+        p_default, kDefaultIor.kG,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_KG_EDIT, IDC_KG_SPIN, 0.001,
         p_end,
     kKBlue, _M("kbvalue"), TYPE_FLOAT, P_ANIMATABLE, IDS_KB,
-        p_default, 2.2908f,
+        p_default, kDefaultIor.kB,
         p_range, 0.0, 100.0,
         p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, IDC_KB_EDIT, IDC_KB_SPIN, 0.001,
         p_end,
