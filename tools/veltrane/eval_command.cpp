@@ -156,32 +156,26 @@ void AddEvalCommand(CLI::App& app) {
         "as a host drives it (class descriptor, parameter block, Update, EvalColor with the\n"
         "identity output stage); both ways agree bit for bit.\n");
 
-    CLI::Option* preset =
-        eval->add_option("--preset", options->preset, "Metal preset by name")->type_name("NAME");
-    CLI::Option* n = eval->add_option("--n", options->n, "Real part of the index per channel")
-                         ->type_name("R,G,B");
-    CLI::Option* k = eval->add_option("--k", options->k, "Extinction coefficient per channel")
-                         ->type_name("R,G,B");
+    const auto addOption = [eval](const char* name, std::string& value, const char* valueName,
+                                  const char* description) {
+        return eval->add_option(name, value, description)->type_name(valueName);
+    };
+    CLI::Option* preset = addOption("--preset", options->preset, "NAME", "Metal preset by name");
+    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel");
+    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel");
     CLI::Option* angle =
-        eval->add_option("--angle", options->angle, "Angle between view and normal in degrees")
-            ->type_name("DEG");
-    CLI::Option* mu =
-        eval->add_option("--mu", options->mu, "Facing value |N.V| instead of an angle")
-            ->type_name("X");
-    CLI::Option* hue =
-        eval->add_option("--hue", options->hue, "Hue shift in degrees (default 0)")->type_name("H");
+        addOption("--angle", options->angle, "DEG", "Angle between view and normal in degrees");
+    CLI::Option* mu = addOption("--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
+    CLI::Option* hue = addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)");
     CLI::Option* sat =
-        eval->add_option("--sat", options->sat, "Saturation change in percent (default 0)")
-            ->type_name("S");
+        addOption("--sat", options->sat, "S", "Saturation change in percent (default 0)");
     CLI::Option* gamma =
-        eval->add_option("--gamma", options->gamma, "Exponent applied to each channel (default 1)")
-            ->type_name("G");
+        addOption("--gamma", options->gamma, "G", "Exponent applied to each channel (default 1)");
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
     CLI::Option* viaPlugin = eval->add_flag(
         "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
-    eval->add_option("--module", options->module, "Plug-in module for --via-plugin")
-        ->type_name("FILE")
+    addOption("--module", options->module, "FILE", "Plug-in module for --via-plugin")
         ->capture_default_str()
         ->needs(viaPlugin);
 
