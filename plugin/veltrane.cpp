@@ -35,7 +35,6 @@ ParamDlg* outputDialog = nullptr;
 // Lifetime and identity
 
 Veltrane::Veltrane() {
-    snapshot.validity = veltrane::Interval::Never();
     GetVeltraneDesc()->MakeAutoParamBlocks(this);
     Reset();
 }
@@ -147,14 +146,13 @@ RefResult Veltrane::NotifyRefChanged(const Interval& /*changeInt*/, RefTargetHan
 
     const ParamID changed = paramBlock->LastNotifyParamID();
     GetVeltraneDesc()->InvalidateUI(&veltraneParamBlockDesc, changed, -1);
-    IParamMap2* map = paramBlock->GetMap(0);
     if (changed != kPreset) return REF_SUCCEED;
 
     // Choosing a metal writes its six values; each write comes back here as a nested
     // change of an n/k parameter, which stops above.
     ParamBlockStore store(*paramBlock);
     veltrane::ApplyPreset(store, paramBlock->GetInt(kPreset, 0, 0));
-    if (map) {
+    if (IParamMap2* map = paramBlock->GetMap(0)) {
         for (const veltrane::IorParamField& p : veltrane::kIorParamFields) {
             map->Invalidate(IdOf(p), 0);
         }
@@ -179,7 +177,6 @@ RefTargetHandle Veltrane::Clone(RemapDir& remap) {
     *static_cast<MtlBase*>(copy) = *static_cast<MtlBase*>(this);
     copy->ReplaceReference(kOutputRef, remap.CloneRef(textureOutput), TRUE);
     copy->ReplaceReference(kBlockRef, remap.CloneRef(paramBlock), TRUE);
-    copy->snapshot.validity = veltrane::Interval::Never();
     BaseClone(this, copy, remap);
     return copy;
 }
