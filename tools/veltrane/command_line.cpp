@@ -4,6 +4,8 @@
 #include <iostream>
 #include <vector>
 
+#include "tools/veltrane/item_list.h"
+
 namespace veltrane::tools {
 namespace {
 
@@ -34,10 +36,7 @@ std::string Prefix(CLI::App& app) {
 
 std::string CommandList(const CLI::App& app) {
     std::string list;
-    for (const CLI::App* sub : app.get_subcommands(Any)) {
-        if (!list.empty()) list += ", ";
-        list += sub->get_name();
-    }
+    for (const CLI::App* sub : app.get_subcommands(Any)) AppendItem(list, sub->get_name());
     return list;
 }
 
@@ -47,13 +46,13 @@ std::string ExtrasMessage(CLI::App& app, const CLI::ExtrasError& error) {
     const std::string message = error.what();
     const std::size_t space = message.rfind(' ');
     const std::string first = space == std::string::npos ? message : message.substr(space + 1);
+    const bool option = !first.empty() && first[0] == '-';
     const std::vector<CLI::App*> chosen = app.get_subcommands();
     if (!chosen.empty()) {
-        const bool option = !first.empty() && first[0] == '-';
         return (option ? "unknown option '" : "unexpected argument '") + first +
                "' (valid options: " + OptionList(*chosen.front()) + ")";
     }
-    if (!first.empty() && first[0] == '-') {
+    if (option) {
         return "unknown option '" + first + "' (valid: --help, or a command: " + CommandList(app) +
                ")";
     }
@@ -75,10 +74,7 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
 std::string OptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {
-        for (const std::string& name : option->get_lnames()) {
-            if (!list.empty()) list += ", ";
-            list += "--" + name;
-        }
+        for (const std::string& name : option->get_lnames()) AppendItem(list, "--" + name);
     }
     return list;
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "core/presets.h"
+#include "tools/veltrane/item_list.h"
 
 namespace veltrane::tools {
 namespace {
@@ -55,10 +56,7 @@ std::string_view PresetName(int index) {
 
 std::string PresetNameList() {
     std::string list;
-    for (const auto& entry : kNames) {
-        if (!list.empty()) list += ", ";
-        list += entry.name;
-    }
+    for (const auto& entry : kNames) AppendItem(list, entry.name);
     return list;
 }
 
