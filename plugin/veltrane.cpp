@@ -243,8 +243,7 @@ AColor Veltrane::EvalColor(ShadeContext& sc) {
 
 float Veltrane::EvalMono(ShadeContext& sc) {
     TagSample(sc);
-    const AColor c = EvalColor(sc);
-    return (c.r + c.g + c.b) / 3.0f;
+    return veltrane::Mono(ToCore(EvalColor(sc)));
 }
 
 Point3 Veltrane::EvalNormalPerturb(ShadeContext& sc) {

@@ -90,7 +90,7 @@ Sample ReadSample(const EvalOptions& o) {
 
 int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
     const AColor c = evaluator.Evaluate(s);
-    const float mono = (c.r + c.g + c.b) / 3.0f;
+    const float mono = Mono(c);
 
     std::printf("material  %s\n", s.material.c_str());
     std::printf("n         %.6g %.6g %.6g\n", double{s.ior.nR}, double{s.ior.nG}, double{s.ior.nB});
