@@ -15,6 +15,7 @@
 #include <iparamm2.h>
 
 #include "tests/host/params_shaped_block.h"
+#include "tests/support/delete_this.h"
 
 namespace edtest {
 
@@ -90,18 +91,15 @@ public:
     TimeValue time = 0;
 };
 
-class TestMap : public Texmap {
+class TestMap : public TwoRefOwner<Texmap> {
 public:
-    explicit TestMap(TestDesc& desc);
+    explicit TestMap(TestDesc& desc) : TwoRefOwner(desc), desc_(desc) {}
 
     Class_ID ClassID() override { return desc_.ClassID(); }
     SClass_ID SuperClassID() override { return TEXMAP_CLASS_ID; }
-    int NumRefs() override { return 2; }
-    RefTargetHandle GetReference(int i) override;
     int NumParamBlocks() override { return 1; }
     IParamBlock2* GetParamBlock(int) override { return Block(); }
     IParamBlock2* GetParamBlockByID(BlockID id) override;
-    IParamBlock2* Block();
     TextureOutput* Output();
 
     AColor EvalColor(ShadeContext&) override { return AColor(0.0f, 0.0f, 0.0f, 1.0f); }
@@ -118,18 +116,12 @@ public:
     static ParamDlg* lastOutputDlg;
 
 protected:
-    void SetReference(int i, RefTargetHandle target) override;
-    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
-                               PartID& partID, RefMessage message, BOOL propagate) override;
+    void BlockChanged(ParamID id) override { events.push_back("change " + std::to_string(id)); }
 
 private:
     TestDesc& desc_;
-    RefTargetHandle refs_[2] = {};
 };
 
-struct DeleteThisDeleter {
-    void operator()(Animatable* a) const { a->DeleteThis(); }
-};
 using MapPtr = std::unique_ptr<TestMap, DeleteThisDeleter>;
 
 inline MapPtr NewMap(TestDesc& desc = mapDesc) {

@@ -17,6 +17,7 @@
 #include <standin/module_loader.h>
 
 #include "core/evaluation.h"
+#include "tests/support/delete_this.h"
 
 namespace texmap_test {
 
@@ -40,11 +41,6 @@ constexpr ParamID kIorIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
 constexpr ParamID kFloatIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen,
                                  kKBlue, kGamma, kHue, kSat};
 
-struct DeleteThisDeleter {
-    void operator()(Animatable* a) const {
-        if (a) a->DeleteThis();
-    }
-};
 using MapPtr = std::unique_ptr<Texmap, DeleteThisDeleter>;
 
 // The nine evaluation parameters as one record; the core's snapshot has a field for each.
