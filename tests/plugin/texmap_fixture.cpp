@@ -1,7 +1,6 @@
 #include "tests/plugin/texmap_fixture.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <ostream>
 
 #include <standin/chunk_stream.h>
@@ -56,12 +55,6 @@ Params ReadParams(IParamBlock2& block, TimeValue t) {
     Interval ignored = FOREVER;
     for (ParamID id : kFloatIDs) block.GetValue(id, t, Field(p, id), ignored);
     return p;
-}
-
-std::uint32_t Bits(float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
 }
 
 testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include <standin/module_loader.h>
 
 #include "core/evaluation.h"
+#include "tests/support/bits.h"
 #include "tests/support/delete_this.h"
 
 namespace texmap_test {
@@ -57,7 +57,8 @@ Params Custom(const veltrane::ComplexIOR& ior, float gamma, float hue, float sat
 void WriteParams(IParamBlock2& block, TimeValue t, const Params& p);
 Params ReadParams(IParamBlock2& block, TimeValue t);
 
-std::uint32_t Bits(float f);
+// The colour overload hides the float one.
+using ::SameBits;
 testing::AssertionResult SameBits(const AColor& actual, const AColor& expected);
 testing::AssertionResult SameParams(const Params& actual, const Params& expected);
 
