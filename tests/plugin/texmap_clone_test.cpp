@@ -1,10 +1,10 @@
 // Cloning: the copy has its own block and output with the same values, keys and base state,
 // is independent of its original, and does not carry the sub-texmap over.
 #include <standin/animate_mode.h>
-#include <standin/param_keys.h>
 #include <standin/remap_directory.h>
 
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/same_block.h"
 
 namespace texmap_test {
 namespace {
@@ -40,18 +40,6 @@ protected:
     }
 };
 
-void ExpectSameParameters(IParamBlock2& actual, IParamBlock2& expected) {
-    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
-                       kSat}) {
-        EXPECT_EQ(standin::KeyTimes(actual, id), standin::KeyTimes(expected, id)) << id;
-    }
-    for (TimeValue t : kTimes) {
-        SCOPED_TRACE(t);
-        EXPECT_TRUE(SameParams(ReadParams(actual, t), ReadParams(expected, t)));
-        EXPECT_EQ(actual.GetInt(kPreset, t), expected.GetInt(kPreset, t));
-    }
-}
-
 TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
     MapPtr original = Decorated();
     MapPtr copy = CloneOf(*original);
@@ -63,7 +51,7 @@ TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
     ASSERT_NE(block, nullptr);
     EXPECT_NE(block, original->GetParamBlock(0));
     EXPECT_EQ(block->ID(), 0);
-    ExpectSameParameters(*block, Block(*original));
+    ExpectSameBlock(*block, Block(*original), kAllParamIDs, kTimes);
 
     TextureOutput* output = OutputOf(*copy);
     ASSERT_NE(output, nullptr);
@@ -113,7 +101,7 @@ TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
         EXPECT_TRUE(SameParams(ReadParams(Block(changed), 0),
                                Metal(2, 3.0f, Block(changed).GetFloat(kHue, 0),
                                      Block(changed).GetFloat(kSat, 0))));
-        ExpectSameParameters(Block(other), Block(*reference));
+        ExpectSameBlock(Block(other), Block(*reference), kAllParamIDs, kTimes);
         EXPECT_EQ(OutputOf(other)->GetInvert(), FALSE);
         EXPECT_EQ(other.gbufID, 9u);
     }

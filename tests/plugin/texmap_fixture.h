@@ -36,6 +36,9 @@ enum : ParamID {
     kOutput = 11,
 };
 
+// Every parameter with a value of its own: all but the output.
+constexpr ParamID kAllParamIDs[] = {kPreset, kNRed, kNGreen, kNBlue, kKRed,
+                                    kKGreen, kKBlue, kGamma, kHue, kSat};
 constexpr ParamID kIorIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
 // The nine float parameters that evaluation reads.
 constexpr ParamID kFloatIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen,

@@ -210,8 +210,7 @@ TEST_F(TexmapUpdate, ResetKeepsTheOutputObjectAndRestoresTheDefaults) {
     EXPECT_EQ(output->GetInvert(), FALSE);
     EXPECT_EQ(map->GetParamBlock(0), &block);
     EXPECT_EQ(block.GetInt(kPreset, 0), 6);
-    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
-                       kSat}) {
+    for (ParamID id : kAllParamIDs) {
         EXPECT_TRUE(standin::KeyTimes(block, id).empty()) << id;
     }
     EXPECT_TRUE(SameParams(ReadParams(block, 0), DefaultParams()));
