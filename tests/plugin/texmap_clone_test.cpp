@@ -57,10 +57,7 @@ TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
     ASSERT_NE(output, nullptr);
     EXPECT_NE(output, OutputOf(*original));
     EXPECT_EQ(output->GetOutputLevel(0), 0.7f);
-    ReferenceTarget* viaBlock = nullptr;
-    Interval valid = FOREVER;
-    block->GetValue(kOutput, 0, viaBlock, valid);
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(*copy), output);
 
     EXPECT_EQ(copy->gbufID, 9u);
     EXPECT_EQ(std::wstring(copy->GetName().data()), L"Brass");
@@ -112,8 +109,7 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
     const Params expected = ReadParams(Block(*original), 100);
     MapPtr copy = CloneOf(*original);
     original.reset();
-    Interval valid = FOREVER;
-    copy->Update(100, valid);
+    UpdateAt(*copy, 100);
     EXPECT_TRUE(SameParams(ReadParams(Block(*copy), 100), expected));
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
@@ -124,13 +120,12 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
 // original's snapshot would still be taken as current.
 TEST_F(TexmapClone, ACopyReadsItsBlockOnItsFirstUpdate) {
     MapPtr original = NewMap();
-    Interval valid = FOREVER;
-    original->Update(0, valid);
+    UpdateAt(*original, 0);
     MapPtr gold = NewMap();
     Block(*gold).SetValue(kPreset, 0, 3);
     LoadSilently(Block(*original), Block(*gold));
     MapPtr copy = CloneOf(*original);
-    copy->Update(0, valid);
+    UpdateAt(*copy, 0);
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
                          ExpectedColor(*copy, view.n, view.v, Metal(3))));
@@ -153,8 +148,7 @@ TEST_F(TexmapClone, AMapWithoutAnOutputClonesWithoutOne) {
     MapPtr copy = CloneOf(*original);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetReference(1), nullptr);
-    Interval valid = FOREVER;
-    copy->Update(0, valid);
+    UpdateAt(*copy, 0);
     const View& view = Views()[0];
     EXPECT_TRUE(
         SameBits(EvalColorAt(*copy, view.n, view.v), Reflectance(view.n, view.v, DefaultParams())));

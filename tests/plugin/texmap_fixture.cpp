@@ -102,6 +102,18 @@ AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v) {
     return map.EvalColor(sc);
 }
 
+void UpdateAt(Texmap& map, TimeValue t) {
+    Interval valid = FOREVER;
+    map.Update(t, valid);
+}
+
+ReferenceTarget* OutputViaBlock(Texmap& map) {
+    ReferenceTarget* output = nullptr;
+    Interval valid = FOREVER;
+    EXPECT_TRUE(map.GetParamBlock(0)->GetValue(kOutput, 0, output, valid));
+    return output;
+}
+
 const std::vector<View>& Views() {
     static const std::vector<View> views = {
         {"along the normal", Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f)},

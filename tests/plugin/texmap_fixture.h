@@ -72,6 +72,10 @@ TextureOutput* OutputOf(Texmap& map);
 // output stage, or unfiltered when the map has none.
 AColor ExpectedColor(Texmap& map, const Point3& n, const Point3& v, const Params& p);
 AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v);
+// Updates the map at time t, for tests that do not look at the validity it reports.
+void UpdateAt(Texmap& map, TimeValue t);
+// The reference held by the block's "output" parameter; a failure if it cannot be read.
+ReferenceTarget* OutputViaBlock(Texmap& map);
 
 // Shading normal and view direction pairs: along the normal, from behind, oblique and
 // unnormalised, grazing, and longer than unit length (facing value above 1).

@@ -227,10 +227,7 @@ void ExpectSameMap(Texmap& loaded, Texmap& original) {
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->GetOutputLevel(0), OutputOf(original)->GetOutputLevel(0));
     EXPECT_EQ(output->GetInvert(), OutputOf(original)->GetInvert());
-    ReferenceTarget* viaBlock = nullptr;
-    Interval ignored = FOREVER;
-    block->GetValue(kOutput, 0, viaBlock, ignored);
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(loaded), output);
 
     for (TimeValue t : kTimes) {
         SCOPED_TRACE(t);
