@@ -9,6 +9,7 @@
 #include <standin/simple_shade_context.h>
 
 #include "core/presets.h"
+#include "tests/support/load_module.h"
 
 namespace texmap_test {
 
@@ -168,9 +169,8 @@ void CountingOutput::Update(TimeValue t, Interval& valid) {
 }
 
 void TexmapTest::SetUp() {
-    std::string error;
-    module_ = standin::Module::Load(VELTRANE_MODULE, &error);
-    ASSERT_TRUE(module_) << error;
+    module_ = LoadOrFail(VELTRANE_MODULE);
+    ASSERT_TRUE(module_);
     desc_ = module_->LibClassDesc(0);
     ASSERT_NE(desc_, nullptr);
 }
