@@ -5,6 +5,8 @@
 // descriptor, a new user procedure attached to map 0, the output's dialog added.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@
 #include <iparamb2.h>
 #include <iparamm2.h>
 
+#include "tests/host/loaded_module.h"
 #include "tests/host/params_shaped_block.h"
 #include "tests/support/delete_this.h"
 
@@ -23,6 +26,23 @@ using namespace paramshape;
 
 // The module whose resources the class descriptors hand out; set by the test suite.
 extern HINSTANCE resourceModule;
+
+// A test suite that loads the resource module for its tests and sets resourceModule.
+class ResourceModuleSuite : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        module = new standin::test::LoadedModule(RESOURCE_MODULE);
+        resourceModule = module->Instance();
+    }
+    static void TearDownTestSuite() {
+        resourceModule = nullptr;
+        delete module;
+        module = nullptr;
+    }
+
+private:
+    static inline standin::test::LoadedModule* module = nullptr;
+};
 
 class TestDesc : public ClassDesc2 {
 public:
