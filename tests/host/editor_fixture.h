@@ -19,6 +19,7 @@
 #include "tests/host/loaded_module.h"
 #include "tests/host/params_shaped_block.h"
 #include "tests/support/delete_this.h"
+#include "tests/support/stub_param_dlg.h"
 
 namespace edtest {
 
@@ -90,25 +91,12 @@ private:
     INT_PTR answer_;
 };
 
-// A secondary dialog that no texture map takes through SetDlgThing.
-class RecordingDlg : public ParamDlg {
-public:
-    Class_ID ClassID() override { return Class_ID(0x5151, 0x5151); }
-    void SetThing(ReferenceTarget* m) override {
-        thing = m;
-        events.push_back("dlg SetThing");
+// A secondary dialog that no texture map takes through SetDlgThing; it records its
+// SetThing calls and its deletion in events.
+struct RecordingDlg : StubParamDlg {
+    RecordingDlg() {
+        onEvent = [](const char* event) { events.push_back(event); };
     }
-    ReferenceTarget* GetThing() override { return thing; }
-    void SetTime(TimeValue t) override { time = t; }
-    void ReloadDialog() override {}
-    void DeleteThis() override {
-        events.push_back("delete dlg");
-        delete this;
-    }
-    void ActivateDlg(BOOL) override {}
-
-    ReferenceTarget* thing = nullptr;
-    TimeValue time = 0;
 };
 
 class TestMap : public TwoRefOwner<Texmap> {
