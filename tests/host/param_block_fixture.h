@@ -55,31 +55,4 @@ using OwnerPtr = std::unique_ptr<TestOwner, DeleteThisDeleter>;
 
 inline OwnerPtr NewOwner() { return OwnerPtr(static_cast<TestOwner*>(static_cast<Animatable*>(classDesc.Create(FALSE)))); }
 
-// A parameter map as an open rollout would register it, recording what it is asked to do.
-class RecordingMap : public IParamMap2 {
-public:
-    RecordingMap(IParamBlock2* block, MapID id) : block_(block), id_(id) {}
-
-    void Invalidate() override { ++wholeInvalidations; }
-    void Invalidate(ParamID id, int tabIndex) override { invalidated.push_back({id, tabIndex}); }
-    void Enable(ParamID, BOOL, int) override {}
-    IParamBlock2* GetParamBlock() override { return block_; }
-    HWND GetHWnd() override { return nullptr; }
-    MapID GetMapID() override { return id_; }
-    void SetUserDlgProc(ParamMap2UserDlgProc* proc) override { userProc = proc; }
-
-    struct Call {
-        ParamID id;
-        int tabIndex;
-        bool operator==(const Call& o) const { return id == o.id && tabIndex == o.tabIndex; }
-    };
-    std::vector<Call> invalidated;
-    int wholeInvalidations = 0;
-    ParamMap2UserDlgProc* userProc = nullptr;
-
-private:
-    IParamBlock2* block_;
-    MapID id_;
-};
-
 }  // namespace pbtest

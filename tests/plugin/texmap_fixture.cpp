@@ -1,7 +1,6 @@
 #include "tests/plugin/texmap_fixture.h"
 
 #include <cstdlib>
-#include <ostream>
 
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
@@ -134,17 +133,11 @@ void LoadSilently(IParamBlock2& target, IParamBlock2& source) {
     ASSERT_EQ(target.Load(&reader), IO_OK);
 }
 
-RecordingMap::RecordingMap(IParamBlock2& block, MapID id) : block_(&block), id_(id) {
+RecordingMap::RecordingMap(IParamBlock2& block, MapID id) : RecordingParamMap(&block, id) {
     standin::AttachParamMap(block, *this);
 }
 
-RecordingMap::~RecordingMap() { standin::DetachParamMap(*block_, *this); }
-
-std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c) {
-    os << c.what << "(" << c.id << ", tab " << c.tabIndex;
-    if (c.what == 'E') os << (c.on ? ", on" : ", off");
-    return os << ")";
-}
+RecordingMap::~RecordingMap() { standin::DetachParamMap(*GetParamBlock(), *this); }
 
 Interval CountingOutput::SpanAround(TimeValue t) {
     const TimeValue start = t - ((t % 100) + 100) % 100;

@@ -18,6 +18,7 @@
 #include "core/evaluation.h"
 #include "tests/support/bits.h"
 #include "tests/support/delete_this.h"
+#include "tests/support/recording_param_map.h"
 
 namespace texmap_test {
 
@@ -91,47 +92,15 @@ const std::vector<View>& Views();
 // whether its Update reads them.
 void LoadSilently(IParamBlock2& target, IParamBlock2& source);
 
-// A parameter map as an open rollout registers it, recording what the texture map asks of
-// it. Attached on construction, detached on destruction: it must go before its block.
-class RecordingMap : public IParamMap2 {
+// A recording parameter map attached to its block on construction and detached on
+// destruction: it must go before its block.
+class RecordingMap : public RecordingParamMap {
 public:
-    struct Call {
-        char what;  // 'I' Invalidate(id, tab), 'E' Enable(id, on, tab), 'A' Invalidate()
-        ParamID id;
-        int tabIndex;
-        BOOL on;
-        bool operator==(const Call& o) const {
-            return what == o.what && id == o.id && tabIndex == o.tabIndex && on == o.on;
-        }
-    };
-    static Call Invalidated(ParamID id, int tabIndex) { return {'I', id, tabIndex, FALSE}; }
-    static Call Enabled(ParamID id, BOOL on) { return {'E', id, 0, on}; }
-
     explicit RecordingMap(IParamBlock2& block, MapID id = 0);
     ~RecordingMap() override;
     RecordingMap(const RecordingMap&) = delete;
     RecordingMap& operator=(const RecordingMap&) = delete;
-
-    void Invalidate() override { calls.push_back({'A', -1, -1, FALSE}); }
-    void Invalidate(ParamID id, int tabIndex) override {
-        calls.push_back(Invalidated(id, tabIndex));
-    }
-    void Enable(ParamID id, BOOL onOff, int tabIndex) override {
-        calls.push_back({'E', id, tabIndex, onOff});
-    }
-    IParamBlock2* GetParamBlock() override { return block_; }
-    HWND GetHWnd() override { return nullptr; }
-    MapID GetMapID() override { return id_; }
-    void SetUserDlgProc(ParamMap2UserDlgProc*) override {}
-
-    std::vector<Call> calls;
-
-private:
-    IParamBlock2* block_;
-    MapID id_;
 };
-
-std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c);
 
 // An output stage of the test's own, put in as reference 1: it tints every colour, holds
 // for one 100-tick span around the update time, and counts what the map asks of it.
