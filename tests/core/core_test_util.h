@@ -4,34 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <ostream>
 #include <tuple>
 
 #include "core/types.h"
+#include "tests/support/bits.h"
 
 namespace veltrane {
 
-inline std::uint32_t Bits(float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-inline float FromBits(std::uint32_t u) {
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
-/// Bit-for-bit equality, so that -0 differs from 0 and NaNs are compared by payload and sign.
-inline ::testing::AssertionResult SameBits(float actual, float expected) {
-    if (Bits(actual) == Bits(expected)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << std::hexfloat << actual << " (0x" << std::hex << Bits(actual) << ") instead of "
-           << expected << " (0x" << Bits(expected) << ")";
-}
+// The colour overload below would hide the float one.
+using ::SameBits;
 
 inline ::testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) {
     for (auto [x, e, name] : {std::tuple{actual.r, expected.r, "r"},

@@ -56,20 +56,7 @@ void RecordingProc::SetParamBlock(IParamBlock2* pb) {
     events.push_back("SetParamBlock");
 }
 
-TestMap::TestMap(TestDesc& desc) : desc_(desc) {
-    desc_.MakeAutoParamBlocks(this);
-    ReplaceReference(1, GetNewDefaultTextureOutput());
-}
-
-RefTargetHandle TestMap::GetReference(int i) { return i >= 0 && i < 2 ? refs_[i] : nullptr; }
-
-void TestMap::SetReference(int i, RefTargetHandle target) {
-    if (i >= 0 && i < 2) refs_[i] = target;
-}
-
-IParamBlock2* TestMap::Block() { return dynamic_cast<IParamBlock2*>(refs_[0]); }
-
-TextureOutput* TestMap::Output() { return dynamic_cast<TextureOutput*>(refs_[1]); }
+TextureOutput* TestMap::Output() { return dynamic_cast<TextureOutput*>(GetReference(1)); }
 
 IParamBlock2* TestMap::GetParamBlockByID(BlockID id) {
     return Block() && Block()->ID() == id ? Block() : nullptr;
@@ -88,14 +75,6 @@ BOOL TestMap::SetDlgThing(ParamDlg* dlg) {
     if (dlg == nullptr || dlg != lastOutputDlg) return FALSE;
     dlg->SetThing(Output());
     return TRUE;
-}
-
-RefResult TestMap::NotifyRefChanged(const Interval&, RefTargetHandle hTarget, PartID&,
-                                    RefMessage message, BOOL) {
-    if (message == REFMSG_CHANGE && hTarget == refs_[0] && Block()) {
-        events.push_back("change " + std::to_string(Block()->LastNotifyParamID()));
-    }
-    return REF_SUCCEED;
 }
 
 }  // namespace edtest

@@ -5,6 +5,8 @@
 // descriptor, a new user procedure attached to map 0, the output's dialog added.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,7 +16,10 @@
 #include <iparamb2.h>
 #include <iparamm2.h>
 
+#include "tests/host/loaded_module.h"
 #include "tests/host/params_shaped_block.h"
+#include "tests/support/delete_this.h"
+#include "tests/support/stub_param_dlg.h"
 
 namespace edtest {
 
@@ -22,6 +27,23 @@ using namespace paramshape;
 
 // The module whose resources the class descriptors hand out; set by the test suite.
 extern HINSTANCE resourceModule;
+
+// A test suite that loads the resource module for its tests and sets resourceModule.
+class ResourceModuleSuite : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        module = new standin::test::LoadedModule(RESOURCE_MODULE);
+        resourceModule = module->Instance();
+    }
+    static void TearDownTestSuite() {
+        resourceModule = nullptr;
+        delete module;
+        module = nullptr;
+    }
+
+private:
+    static inline standin::test::LoadedModule* module = nullptr;
+};
 
 class TestDesc : public ClassDesc2 {
 public:
@@ -69,39 +91,23 @@ private:
     INT_PTR answer_;
 };
 
-// A secondary dialog that no texture map takes through SetDlgThing.
-class RecordingDlg : public ParamDlg {
-public:
-    Class_ID ClassID() override { return Class_ID(0x5151, 0x5151); }
-    void SetThing(ReferenceTarget* m) override {
-        thing = m;
-        events.push_back("dlg SetThing");
+// A secondary dialog that no texture map takes through SetDlgThing; it records its
+// SetThing calls and its deletion in events.
+struct RecordingDlg : StubParamDlg {
+    RecordingDlg() {
+        onEvent = [](const char* event) { events.push_back(event); };
     }
-    ReferenceTarget* GetThing() override { return thing; }
-    void SetTime(TimeValue t) override { time = t; }
-    void ReloadDialog() override {}
-    void DeleteThis() override {
-        events.push_back("delete dlg");
-        delete this;
-    }
-    void ActivateDlg(BOOL) override {}
-
-    ReferenceTarget* thing = nullptr;
-    TimeValue time = 0;
 };
 
-class TestMap : public Texmap {
+class TestMap : public TwoRefOwner<Texmap> {
 public:
-    explicit TestMap(TestDesc& desc);
+    explicit TestMap(TestDesc& desc) : TwoRefOwner(desc), desc_(desc) {}
 
     Class_ID ClassID() override { return desc_.ClassID(); }
     SClass_ID SuperClassID() override { return TEXMAP_CLASS_ID; }
-    int NumRefs() override { return 2; }
-    RefTargetHandle GetReference(int i) override;
     int NumParamBlocks() override { return 1; }
     IParamBlock2* GetParamBlock(int) override { return Block(); }
     IParamBlock2* GetParamBlockByID(BlockID id) override;
-    IParamBlock2* Block();
     TextureOutput* Output();
 
     AColor EvalColor(ShadeContext&) override { return AColor(0.0f, 0.0f, 0.0f, 1.0f); }
@@ -118,18 +124,12 @@ public:
     static ParamDlg* lastOutputDlg;
 
 protected:
-    void SetReference(int i, RefTargetHandle target) override;
-    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
-                               PartID& partID, RefMessage message, BOOL propagate) override;
+    void BlockChanged(ParamID id) override { events.push_back("change " + std::to_string(id)); }
 
 private:
     TestDesc& desc_;
-    RefTargetHandle refs_[2] = {};
 };
 
-struct DeleteThisDeleter {
-    void operator()(Animatable* a) const { a->DeleteThis(); }
-};
 using MapPtr = std::unique_ptr<TestMap, DeleteThisDeleter>;
 
 inline MapPtr NewMap(TestDesc& desc = mapDesc) {

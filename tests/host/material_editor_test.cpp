@@ -14,7 +14,6 @@
 #include <standin/param_keys.h>
 
 #include "tests/host/editor_fixture.h"
-#include "tests/host/loaded_module.h"
 
 namespace edtest {
 namespace {
@@ -24,16 +23,8 @@ using standin::MaterialEditor;
 using standin::Rollout;
 using Events = std::vector<std::string>;
 
-class MaterialEditorTest : public testing::Test {
+class MaterialEditorTest : public ResourceModuleSuite {
 protected:
-    static void SetUpTestSuite() {
-        module = new standin::test::LoadedModule(RESOURCE_MODULE);
-        resourceModule = module->Instance();
-    }
-    static void TearDownTestSuite() {
-        resourceModule = nullptr;
-        delete module;
-    }
     void SetUp() override {
         ASSERT_NE(resourceModule, nullptr);
         events.clear();
@@ -48,11 +39,7 @@ protected:
         for (ParamID id = kNR; id <= kSat; ++id) values.push_back(map.Block()->GetFloat(id));
         return values;
     }
-
-    static standin::test::LoadedModule* module;
 };
-
-standin::test::LoadedModule* MaterialEditorTest::module = nullptr;
 
 TEST_F(MaterialEditorTest, BuildsTheRolloutFromTemplate101AndBindsEveryControl) {
     MapPtr map = NewMap();

@@ -6,18 +6,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/load_module.h"
 #include "tests/support/scratch_file.h"
 
 namespace {
 
 using standin::Module;
-
-std::unique_ptr<Module> LoadOrFail(const std::string& path) {
-    std::string error;
-    auto module = Module::Load(path, &error);
-    EXPECT_TRUE(module) << error;
-    return module;
-}
 
 template <typename Fn>
 Fn Export(const Module& module, const char* name) {

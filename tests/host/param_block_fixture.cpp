@@ -1,6 +1,5 @@
 #include "param_block_fixture.h"
 
-#include <Materials/TextureOutput.h>
 #include <iparamm.h>
 
 namespace pbtest {
@@ -15,27 +14,5 @@ ParamBlockDesc2 params(0, L"params", 0, &classDesc, P_AUTO_CONSTRUCT + P_AUTO_UI
 // clang-format on
 
 void* TestClassDesc::Create(BOOL) { return static_cast<Animatable*>(new TestOwner); }
-
-TestOwner::TestOwner() {
-    classDesc.MakeAutoParamBlocks(this);
-    ReplaceReference(1, GetNewDefaultTextureOutput());
-}
-
-RefTargetHandle TestOwner::GetReference(int i) { return i >= 0 && i < 2 ? refs_[i] : nullptr; }
-
-void TestOwner::SetReference(int i, RefTargetHandle target) {
-    if (i >= 0 && i < 2) refs_[i] = target;
-}
-
-IParamBlock2* TestOwner::Block() { return dynamic_cast<IParamBlock2*>(refs_[0]); }
-
-RefResult TestOwner::NotifyRefChanged(const Interval&, RefTargetHandle hTarget, PartID&,
-                                      RefMessage message, BOOL) {
-    if (message != REFMSG_CHANGE || hTarget != refs_[0] || !Block()) return REF_SUCCEED;
-    const ParamID id = Block()->LastNotifyParamID();
-    changes.push_back(id);
-    if (onChange) onChange(*this, id);
-    return REF_SUCCEED;
-}
 
 }  // namespace pbtest

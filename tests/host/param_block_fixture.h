@@ -10,6 +10,7 @@
 #include <iparamm2.h>
 
 #include "tests/host/params_shaped_block.h"
+#include "tests/support/delete_this.h"
 
 namespace pbtest {
 
@@ -33,60 +34,25 @@ extern ParamBlockDesc2 params;
 
 // Holds the block as reference 0 and a texture output as reference 1, and records the
 // parameter changes the block notifies.
-class TestOwner : public ReferenceTarget {
+class TestOwner : public TwoRefOwner<ReferenceTarget> {
 public:
-    TestOwner();
+    TestOwner() : TwoRefOwner(classDesc) {}
 
     SClass_ID SuperClassID() override { return REF_TARGET_CLASS_ID; }
     Class_ID ClassID() override { return kOwnerClassID; }
-    int NumRefs() override { return 2; }
-    RefTargetHandle GetReference(int i) override;
-    IParamBlock2* Block();
 
     std::vector<ParamID> changes;  // LastNotifyParamID of each REFMSG_CHANGE from the block
     std::function<void(TestOwner&, ParamID)> onChange;
 
 protected:
-    void SetReference(int i, RefTargetHandle target) override;
-    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
-                               PartID& partID, RefMessage message, BOOL propagate) override;
-
-private:
-    RefTargetHandle refs_[2] = {};
+    void BlockChanged(ParamID id) override {
+        changes.push_back(id);
+        if (onChange) onChange(*this, id);
+    }
 };
 
-struct DeleteThisDeleter {
-    void operator()(Animatable* a) const { a->DeleteThis(); }
-};
 using OwnerPtr = std::unique_ptr<TestOwner, DeleteThisDeleter>;
 
 inline OwnerPtr NewOwner() { return OwnerPtr(static_cast<TestOwner*>(static_cast<Animatable*>(classDesc.Create(FALSE)))); }
-
-// A parameter map as an open rollout would register it, recording what it is asked to do.
-class RecordingMap : public IParamMap2 {
-public:
-    RecordingMap(IParamBlock2* block, MapID id) : block_(block), id_(id) {}
-
-    void Invalidate() override { ++wholeInvalidations; }
-    void Invalidate(ParamID id, int tabIndex) override { invalidated.push_back({id, tabIndex}); }
-    void Enable(ParamID, BOOL, int) override {}
-    IParamBlock2* GetParamBlock() override { return block_; }
-    HWND GetHWnd() override { return nullptr; }
-    MapID GetMapID() override { return id_; }
-    void SetUserDlgProc(ParamMap2UserDlgProc* proc) override { userProc = proc; }
-
-    struct Call {
-        ParamID id;
-        int tabIndex;
-        bool operator==(const Call& o) const { return id == o.id && tabIndex == o.tabIndex; }
-    };
-    std::vector<Call> invalidated;
-    int wholeInvalidations = 0;
-    ParamMap2UserDlgProc* userProc = nullptr;
-
-private:
-    IParamBlock2* block_;
-    MapID id_;
-};
 
 }  // namespace pbtest

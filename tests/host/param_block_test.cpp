@@ -8,6 +8,7 @@
 #include <standin/ui_invalidation_log.h>
 
 #include "param_block_fixture.h"
+#include "tests/support/recording_param_map.h"
 
 namespace pbtest {
 namespace {
@@ -126,7 +127,7 @@ TEST(ParamBlock, OwnersReferenceParameter) {
 TEST(ParamBlock, OpenParameterMapsAreFoundAndInvalidated) {
     OwnerPtr owner = NewOwner();
     IParamBlock2* block = owner->Block();
-    RecordingMap map(block, 0);
+    RecordingParamMap map(block);
     standin::UIInvalidationLog log(classDesc);
 
     classDesc.InvalidateUI(&params, kNR, -1);  // no map open: recorded, nothing else
@@ -138,9 +139,10 @@ TEST(ParamBlock, OpenParameterMapsAreFoundAndInvalidated) {
     params.InvalidateUI(kNG);
     classDesc.InvalidateUI(&params, kNB, 0);
     classDesc.InvalidateUI(&params);
-    EXPECT_EQ(map.invalidated,
-              (std::vector<RecordingMap::Call>{{kNG, -1}, {kNB, 0}}));
-    EXPECT_EQ(map.wholeInvalidations, 1);
+    EXPECT_EQ(map.calls, (std::vector<RecordingParamMap::Call>{
+                             RecordingParamMap::Invalidated(kNG, -1),
+                             RecordingParamMap::Invalidated(kNB, 0),
+                             RecordingParamMap::InvalidatedAll()}));
     ASSERT_EQ(log.Calls().size(), 4u);
     EXPECT_EQ(log.Calls()[0].id, kNR);
     EXPECT_EQ(log.Calls()[1].tabIndex, -1);
@@ -163,7 +165,7 @@ TEST(ParamBlock, OpenParameterMapsAreFoundAndInvalidated) {
 }
 
 TEST(ParamBlock, DeletedBlockTakesItsMapsOffTheClassDescriptor) {
-    RecordingMap map(nullptr, 0);
+    RecordingParamMap map(nullptr);
     {
         OwnerPtr owner = NewOwner();
         standin::AttachParamMap(*owner->Block(), map);
@@ -171,7 +173,7 @@ TEST(ParamBlock, DeletedBlockTakesItsMapsOffTheClassDescriptor) {
     }
     EXPECT_EQ(classDesc.GetParamMap(&params), nullptr);
     classDesc.InvalidateUI(&params, kNR, -1);
-    EXPECT_TRUE(map.invalidated.empty());
+    EXPECT_TRUE(map.calls.empty());
 }
 
 TEST(ParamBlock, ResetRestoresDefaultsAndKeepsOwnersReferences) {

@@ -1,8 +1,10 @@
 // The parameters of a block declared the way the texture declares its "params": a preset
 // combo box, nine float spinners with ranges and scales, and the owner's texture output as
-// reference 1. Shared by the host tests that need a plug-in-shaped block without the plug-in.
+// reference 1, and an owner base holding both. Shared by the host tests that need a
+// plug-in-shaped block without the plug-in.
 #pragma once
 
+#include <Materials/TextureOutput.h>
 #include <iparamb2.h>
 #include <iparamm.h>
 
@@ -20,6 +22,39 @@ enum ParamIDs : ParamID {
     kHue = 8,
     kSat = 9,
     kOutput = 11,
+};
+
+// An owner of such a block: reference 0 is the block, made by the class descriptor's
+// automatic construction, reference 1 a default texture output. Changes the block notifies
+// reach BlockChanged with the parameter's ID.
+template <class Base>
+class TwoRefOwner : public Base {
+public:
+    int NumRefs() override { return 2; }
+    RefTargetHandle GetReference(int i) override { return i >= 0 && i < 2 ? refs_[i] : nullptr; }
+    IParamBlock2* Block() { return dynamic_cast<IParamBlock2*>(refs_[0]); }
+
+protected:
+    explicit TwoRefOwner(ClassDesc2& desc) {
+        desc.MakeAutoParamBlocks(this);
+        this->ReplaceReference(1, GetNewDefaultTextureOutput());
+    }
+
+    virtual void BlockChanged(ParamID) {}
+
+    void SetReference(int i, RefTargetHandle target) override {
+        if (i >= 0 && i < 2) refs_[i] = target;
+    }
+    RefResult NotifyRefChanged(const Interval&, RefTargetHandle hTarget, PartID&,
+                               RefMessage message, BOOL) override {
+        if (message == REFMSG_CHANGE && hTarget == refs_[0] && Block()) {
+            BlockChanged(Block()->LastNotifyParamID());
+        }
+        return REF_SUCCEED;
+    }
+
+private:
+    RefTargetHandle refs_[2] = {};
 };
 
 }  // namespace paramshape

@@ -9,25 +9,11 @@
 #include <standin/rollout_check.h>
 
 #include "tests/host/editor_fixture.h"
-#include "tests/host/loaded_module.h"
 
 namespace edtest {
 namespace {
 
-class RolloutCheck : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        module = new standin::test::LoadedModule(RESOURCE_MODULE);
-        resourceModule = module->Instance();
-    }
-    static void TearDownTestSuite() {
-        resourceModule = nullptr;
-        delete module;
-    }
-    static standin::test::LoadedModule* module;
-};
-
-standin::test::LoadedModule* RolloutCheck::module = nullptr;
+using RolloutCheck = ResourceModuleSuite;
 
 class BareDesc : public TestDesc {
 public:

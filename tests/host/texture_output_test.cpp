@@ -1,5 +1,4 @@
 // The default texture output, MtlBase's base state, and the simple shading context.
-#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -9,6 +8,8 @@
 #include <standin/chunk_stream.h>
 #include <standin/remap_directory.h>
 #include <standin/simple_shade_context.h>
+
+#include "tests/support/bits.h"
 
 namespace {
 
@@ -33,10 +34,6 @@ protected:
         return REF_SUCCEED;
     }
 };
-
-bool SameBits(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 TEST(DefaultTextureOutput, PassesEveryValueThroughUnchangedAtItsDefaults) {
     const float nan = std::numeric_limits<float>::quiet_NaN();

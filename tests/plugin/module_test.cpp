@@ -7,16 +7,13 @@
 #include <climits>
 #include <string>
 
+#include "tests/support/load_module.h"
+
 namespace {
 
 using standin::Module;
 
-std::unique_ptr<Module> LoadVeltrane() {
-    std::string error;
-    auto module = Module::Load(VELTRANE_MODULE, &error);
-    EXPECT_TRUE(module) << error;
-    return module;
-}
+std::unique_ptr<Module> LoadVeltrane() { return LoadOrFail(VELTRANE_MODULE); }
 
 std::wstring Text(const MCHAR* text) { return text ? text : L"(null)"; }
 

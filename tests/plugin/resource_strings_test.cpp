@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tests/support/load_module.h"
+
 namespace {
 
 using standin::Module;
@@ -15,9 +17,7 @@ struct Probe {
     LoadFn load = nullptr;
 
     Probe() {
-        std::string error;
-        module = Module::Load(STRINGS_PROBE_MODULE, &error);
-        EXPECT_TRUE(module) << error;
+        module = LoadOrFail(STRINGS_PROBE_MODULE);
         if (module) load = reinterpret_cast<LoadFn>(module->FindExport("ProbeLoadResourceString"));
         EXPECT_NE(load, nullptr);
     }

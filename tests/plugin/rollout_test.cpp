@@ -21,6 +21,7 @@
 #include "core/presets.h"
 #include "plugin/web_pages.h"
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/stub_param_dlg.h"
 
 namespace texmap_test {
 namespace {
@@ -79,22 +80,7 @@ testing::AssertionResult ShowsIor(const MaterialEditor& editor, const veltrane::
 }
 
 // A secondary dialog of no texture map's: SetDlgThing must never take it.
-class ForeignDlg : public ParamDlg {
-public:
-    Class_ID ClassID() override { return Class_ID(0x7E57, 0xD16); }
-    void SetThing(ReferenceTarget* m) override {
-        thing = m;
-        ++setThings;
-    }
-    ReferenceTarget* GetThing() override { return thing; }
-    void SetTime(TimeValue) override {}
-    void ReloadDialog() override {}
-    void DeleteThis() override { delete this; }
-    void ActivateDlg(BOOL) override {}
-
-    ReferenceTarget* thing = nullptr;
-    int setThings = 0;
-};
+using ForeignDlg = StubParamDlg;
 
 class RolloutTest : public TexmapTest {
 protected:

@@ -1,10 +1,10 @@
 // Cloning: the copy has its own block and output with the same values, keys and base state,
 // is independent of its original, and does not carry the sub-texmap over.
 #include <standin/animate_mode.h>
-#include <standin/param_keys.h>
 #include <standin/remap_directory.h>
 
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/same_block.h"
 
 namespace texmap_test {
 namespace {
@@ -40,18 +40,6 @@ protected:
     }
 };
 
-void ExpectSameParameters(IParamBlock2& actual, IParamBlock2& expected) {
-    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
-                       kSat}) {
-        EXPECT_EQ(standin::KeyTimes(actual, id), standin::KeyTimes(expected, id)) << id;
-    }
-    for (TimeValue t : kTimes) {
-        SCOPED_TRACE(t);
-        EXPECT_TRUE(SameParams(ReadParams(actual, t), ReadParams(expected, t)));
-        EXPECT_EQ(actual.GetInt(kPreset, t), expected.GetInt(kPreset, t));
-    }
-}
-
 TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
     MapPtr original = Decorated();
     MapPtr copy = CloneOf(*original);
@@ -63,16 +51,13 @@ TEST_F(TexmapClone, ACopyHasItsOwnReferencesWithTheSameContent) {
     ASSERT_NE(block, nullptr);
     EXPECT_NE(block, original->GetParamBlock(0));
     EXPECT_EQ(block->ID(), 0);
-    ExpectSameParameters(*block, Block(*original));
+    ExpectSameBlock(*block, Block(*original), kAllParamIDs, kTimes);
 
     TextureOutput* output = OutputOf(*copy);
     ASSERT_NE(output, nullptr);
     EXPECT_NE(output, OutputOf(*original));
     EXPECT_EQ(output->GetOutputLevel(0), 0.7f);
-    ReferenceTarget* viaBlock = nullptr;
-    Interval valid = FOREVER;
-    block->GetValue(kOutput, 0, viaBlock, valid);
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(*copy), output);
 
     EXPECT_EQ(copy->gbufID, 9u);
     EXPECT_EQ(std::wstring(copy->GetName().data()), L"Brass");
@@ -113,7 +98,7 @@ TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
         EXPECT_TRUE(SameParams(ReadParams(Block(changed), 0),
                                Metal(2, 3.0f, Block(changed).GetFloat(kHue, 0),
                                      Block(changed).GetFloat(kSat, 0))));
-        ExpectSameParameters(Block(other), Block(*reference));
+        ExpectSameBlock(Block(other), Block(*reference), kAllParamIDs, kTimes);
         EXPECT_EQ(OutputOf(other)->GetInvert(), FALSE);
         EXPECT_EQ(other.gbufID, 9u);
     }
@@ -124,8 +109,7 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
     const Params expected = ReadParams(Block(*original), 100);
     MapPtr copy = CloneOf(*original);
     original.reset();
-    Interval valid = FOREVER;
-    copy->Update(100, valid);
+    UpdateAt(*copy, 100);
     EXPECT_TRUE(SameParams(ReadParams(Block(*copy), 100), expected));
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
@@ -136,13 +120,12 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
 // original's snapshot would still be taken as current.
 TEST_F(TexmapClone, ACopyReadsItsBlockOnItsFirstUpdate) {
     MapPtr original = NewMap();
-    Interval valid = FOREVER;
-    original->Update(0, valid);
+    UpdateAt(*original, 0);
     MapPtr gold = NewMap();
     Block(*gold).SetValue(kPreset, 0, 3);
     LoadSilently(Block(*original), Block(*gold));
     MapPtr copy = CloneOf(*original);
-    copy->Update(0, valid);
+    UpdateAt(*copy, 0);
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
                          ExpectedColor(*copy, view.n, view.v, Metal(3))));
@@ -165,8 +148,7 @@ TEST_F(TexmapClone, AMapWithoutAnOutputClonesWithoutOne) {
     MapPtr copy = CloneOf(*original);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetReference(1), nullptr);
-    Interval valid = FOREVER;
-    copy->Update(0, valid);
+    UpdateAt(*copy, 0);
     const View& view = Views()[0];
     EXPECT_TRUE(
         SameBits(EvalColorAt(*copy, view.n, view.v), Reflectance(view.n, view.v, DefaultParams())));

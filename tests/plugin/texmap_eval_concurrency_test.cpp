@@ -24,8 +24,7 @@ TEST_F(TexmapConcurrency, ThreadsEvaluatingOneMapGetTheSingleThreadedResults) {
     WriteParams(Block(*map), 0, Metal(3, 2.2f, 20.0f, 10.0f));
     OutputOf(*map)->SetOutputLevel(0, 0.8f);
     map->gbufID = 4;
-    Interval valid = FOREVER;
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
 
     const Point3 n(0.0f, 0.6f, 0.8f);
     std::vector<AColor> colours(kSamples);

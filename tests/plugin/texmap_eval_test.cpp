@@ -28,8 +28,7 @@ TEST_F(TexmapEval, ColourMonoAndPerturbationMatchTheCoreBitForBit) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WriteParams(Block(*map), 0, c.params);
-        Interval valid = FOREVER;
-        map->Update(0, valid);
+        UpdateAt(*map, 0);
         for (const View& view : Views()) {
             SCOPED_TRACE(view.what);
             standin::SimpleShadeContext sc(view.n, view.v);
@@ -49,8 +48,7 @@ TEST_F(TexmapEval, ColourMonoAndPerturbationMatchTheCoreBitForBit) {
 // normal and at 60 degrees.
 TEST_F(TexmapEval, ANewMapShowsCopper) {
     MapPtr map = NewMap();
-    Interval valid = FOREVER;
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
     standin::SimpleShadeContext along(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f));
     const AColor c = map->EvalColor(along);
     EXPECT_NEAR(c.r, 0.925952f, 1e-6f);
@@ -98,8 +96,7 @@ TEST_F(TexmapEval, TheGBufferTagComesFirstAndOnlyWithAnID) {
         {0xFFFF, "GNV", "GGNV", "G"},
     };
     MapPtr map = NewMap();
-    Interval valid = FOREVER;
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.gbufID);
         map->gbufID = c.gbufID;
@@ -120,8 +117,7 @@ TEST_F(TexmapEval, EachColourPassesTheOutputStageOnce) {
     MapPtr map = NewMap();
     auto* output = new CountingOutput;  // held by the map from here on
     ASSERT_EQ(map->ReplaceReference(1, output), REF_SUCCEED);
-    Interval valid = FOREVER;
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
     for (const View& view : Views()) {
         SCOPED_TRACE(view.what);
         standin::SimpleShadeContext sc(view.n, view.v);
@@ -144,15 +140,14 @@ TEST_F(TexmapEval, WithoutAnOutputStageTheColourIsUnfiltered) {
     WriteParams(Block(*map), 0, params);
     OutputOf(*map)->SetOutputLevel(0, 0.5f);
     OutputOf(*map)->SetInvert(TRUE);
-    Interval valid = FOREVER;
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
     const View& view = Views()[2];
     const AColor filtered = EvalColorAt(*map, view.n, view.v);
     EXPECT_TRUE(SameBits(filtered, OutputOf(*map)->Filter(Reflectance(view.n, view.v, params))));
 
     ASSERT_EQ(map->ReplaceReference(1, nullptr), REF_SUCCEED);
     EXPECT_EQ(map->GetReference(1), nullptr);
-    map->Update(0, valid);
+    UpdateAt(*map, 0);
     for (const View& v : Views()) {
         SCOPED_TRACE(v.what);
         standin::SimpleShadeContext sc(v.n, v.v);

@@ -1,8 +1,6 @@
 #include "tests/plugin/texmap_fixture.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <ostream>
 
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
@@ -10,6 +8,7 @@
 #include <standin/simple_shade_context.h>
 
 #include "core/presets.h"
+#include "tests/support/load_module.h"
 
 namespace texmap_test {
 
@@ -58,12 +57,6 @@ Params ReadParams(IParamBlock2& block, TimeValue t) {
     return p;
 }
 
-std::uint32_t Bits(float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
 testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) {
     for (int i = 0; i < 4; ++i) {
         if (Bits(actual[i]) != Bits(expected[i])) {
@@ -109,6 +102,18 @@ AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v) {
     return map.EvalColor(sc);
 }
 
+void UpdateAt(Texmap& map, TimeValue t) {
+    Interval valid = FOREVER;
+    map.Update(t, valid);
+}
+
+ReferenceTarget* OutputViaBlock(Texmap& map) {
+    ReferenceTarget* output = nullptr;
+    Interval valid = FOREVER;
+    EXPECT_TRUE(map.GetParamBlock(0)->GetValue(kOutput, 0, output, valid));
+    return output;
+}
+
 const std::vector<View>& Views() {
     static const std::vector<View> views = {
         {"along the normal", Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.0f, -1.0f)},
@@ -128,17 +133,11 @@ void LoadSilently(IParamBlock2& target, IParamBlock2& source) {
     ASSERT_EQ(target.Load(&reader), IO_OK);
 }
 
-RecordingMap::RecordingMap(IParamBlock2& block, MapID id) : block_(&block), id_(id) {
+RecordingMap::RecordingMap(IParamBlock2& block, MapID id) : RecordingParamMap(&block, id) {
     standin::AttachParamMap(block, *this);
 }
 
-RecordingMap::~RecordingMap() { standin::DetachParamMap(*block_, *this); }
-
-std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c) {
-    os << c.what << "(" << c.id << ", tab " << c.tabIndex;
-    if (c.what == 'E') os << (c.on ? ", on" : ", off");
-    return os << ")";
-}
+RecordingMap::~RecordingMap() { standin::DetachParamMap(*GetParamBlock(), *this); }
 
 Interval CountingOutput::SpanAround(TimeValue t) {
     const TimeValue start = t - ((t % 100) + 100) % 100;
@@ -163,9 +162,8 @@ void CountingOutput::Update(TimeValue t, Interval& valid) {
 }
 
 void TexmapTest::SetUp() {
-    std::string error;
-    module_ = standin::Module::Load(VELTRANE_MODULE, &error);
-    ASSERT_TRUE(module_) << error;
+    module_ = LoadOrFail(VELTRANE_MODULE);
+    ASSERT_TRUE(module_);
     desc_ = module_->LibClassDesc(0);
     ASSERT_NE(desc_, nullptr);
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +16,9 @@
 #include <standin/module_loader.h>
 
 #include "core/evaluation.h"
+#include "tests/support/bits.h"
+#include "tests/support/delete_this.h"
+#include "tests/support/recording_param_map.h"
 
 namespace texmap_test {
 
@@ -35,16 +37,14 @@ enum : ParamID {
     kOutput = 11,
 };
 
+// Every parameter with a value of its own: all but the output.
+constexpr ParamID kAllParamIDs[] = {kPreset, kNRed, kNGreen, kNBlue, kKRed,
+                                    kKGreen, kKBlue, kGamma, kHue, kSat};
 constexpr ParamID kIorIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
 // The nine float parameters that evaluation reads.
 constexpr ParamID kFloatIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen,
                                  kKBlue, kGamma, kHue, kSat};
 
-struct DeleteThisDeleter {
-    void operator()(Animatable* a) const {
-        if (a) a->DeleteThis();
-    }
-};
 using MapPtr = std::unique_ptr<Texmap, DeleteThisDeleter>;
 
 // The nine evaluation parameters as one record; the core's snapshot has a field for each.
@@ -61,7 +61,8 @@ Params Custom(const veltrane::ComplexIOR& ior, float gamma, float hue, float sat
 void WriteParams(IParamBlock2& block, TimeValue t, const Params& p);
 Params ReadParams(IParamBlock2& block, TimeValue t);
 
-std::uint32_t Bits(float f);
+// The colour overload hides the float one.
+using ::SameBits;
 testing::AssertionResult SameBits(const AColor& actual, const AColor& expected);
 testing::AssertionResult SameParams(const Params& actual, const Params& expected);
 
@@ -72,6 +73,10 @@ TextureOutput* OutputOf(Texmap& map);
 // output stage, or unfiltered when the map has none.
 AColor ExpectedColor(Texmap& map, const Point3& n, const Point3& v, const Params& p);
 AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v);
+// Updates the map at time t, for tests that do not look at the validity it reports.
+void UpdateAt(Texmap& map, TimeValue t);
+// The reference held by the block's "output" parameter; a failure if it cannot be read.
+ReferenceTarget* OutputViaBlock(Texmap& map);
 
 // Shading normal and view direction pairs: along the normal, from behind, oblique and
 // unnormalised, grazing, and longer than unit length (facing value above 1).
@@ -87,47 +92,15 @@ const std::vector<View>& Views();
 // whether its Update reads them.
 void LoadSilently(IParamBlock2& target, IParamBlock2& source);
 
-// A parameter map as an open rollout registers it, recording what the texture map asks of
-// it. Attached on construction, detached on destruction: it must go before its block.
-class RecordingMap : public IParamMap2 {
+// A recording parameter map attached to its block on construction and detached on
+// destruction: it must go before its block.
+class RecordingMap : public RecordingParamMap {
 public:
-    struct Call {
-        char what;  // 'I' Invalidate(id, tab), 'E' Enable(id, on, tab), 'A' Invalidate()
-        ParamID id;
-        int tabIndex;
-        BOOL on;
-        bool operator==(const Call& o) const {
-            return what == o.what && id == o.id && tabIndex == o.tabIndex && on == o.on;
-        }
-    };
-    static Call Invalidated(ParamID id, int tabIndex) { return {'I', id, tabIndex, FALSE}; }
-    static Call Enabled(ParamID id, BOOL on) { return {'E', id, 0, on}; }
-
     explicit RecordingMap(IParamBlock2& block, MapID id = 0);
     ~RecordingMap() override;
     RecordingMap(const RecordingMap&) = delete;
     RecordingMap& operator=(const RecordingMap&) = delete;
-
-    void Invalidate() override { calls.push_back({'A', -1, -1, FALSE}); }
-    void Invalidate(ParamID id, int tabIndex) override {
-        calls.push_back(Invalidated(id, tabIndex));
-    }
-    void Enable(ParamID id, BOOL onOff, int tabIndex) override {
-        calls.push_back({'E', id, tabIndex, onOff});
-    }
-    IParamBlock2* GetParamBlock() override { return block_; }
-    HWND GetHWnd() override { return nullptr; }
-    MapID GetMapID() override { return id_; }
-    void SetUserDlgProc(ParamMap2UserDlgProc*) override {}
-
-    std::vector<Call> calls;
-
-private:
-    IParamBlock2* block_;
-    MapID id_;
 };
-
-std::ostream& operator<<(std::ostream& os, const RecordingMap::Call& c);
 
 // An output stage of the test's own, put in as reference 1: it tints every colour, holds
 // for one 100-tick span around the update time, and counts what the map asks of it.

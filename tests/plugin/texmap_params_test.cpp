@@ -41,10 +41,7 @@ TEST_F(TexmapParams, IdentityAndStructureOfANewMap) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(map->SubAnim(i), map->GetReference(i)) << i;
 
     // The block's "output" parameter is the map's own reference 1.
-    ReferenceTarget* viaBlock = nullptr;
-    Interval valid = FOREVER;
-    EXPECT_TRUE(block->GetValue(kOutput, 0, viaBlock, valid));
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(*map), output);
 
     for (int i : {0, 1, 7, -1}) EXPECT_EQ(map->GetParamBlock(i), block) << i;
     EXPECT_EQ(map->GetParamBlockByID(0), block);

@@ -6,11 +6,11 @@
 #include <standin/animate_mode.h>
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
-#include <standin/param_keys.h>
 #include <standin/scene_file.h>
 #include <standin/scene_roots.h>
 
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/same_block.h"
 
 namespace texmap_test {
 namespace {
@@ -222,30 +222,15 @@ void ExpectSameMap(Texmap& loaded, Texmap& original) {
     IParamBlock2* block = loaded.GetParamBlock(0);
     ASSERT_NE(block, nullptr);
     IParamBlock2& expected = *original.GetParamBlock(0);
-    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
-                       kSat}) {
-        EXPECT_EQ(standin::KeyTimes(*block, id), standin::KeyTimes(expected, id)) << id;
-    }
+    ExpectSameBlock(*block, expected, kAllParamIDs, kTimes);
     TextureOutput* output = OutputOf(loaded);
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->GetOutputLevel(0), OutputOf(original)->GetOutputLevel(0));
     EXPECT_EQ(output->GetInvert(), OutputOf(original)->GetInvert());
-    ReferenceTarget* viaBlock = nullptr;
-    Interval ignored = FOREVER;
-    block->GetValue(kOutput, 0, viaBlock, ignored);
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(loaded), output);
 
     for (TimeValue t : kTimes) {
         SCOPED_TRACE(t);
-        for (ParamID id : kFloatIDs) {
-            float a = 0, b = 0;
-            Interval va = FOREVER, vb = FOREVER;
-            block->GetValue(id, t, a, va);
-            expected.GetValue(id, t, b, vb);
-            EXPECT_EQ(Bits(a), Bits(b)) << id;
-            EXPECT_TRUE(va == vb) << id;
-        }
-        EXPECT_EQ(block->GetInt(kPreset, t), expected.GetInt(kPreset, t));
         Interval la = FOREVER, oa = FOREVER;
         loaded.Update(t, la);
         original.Update(t, oa);

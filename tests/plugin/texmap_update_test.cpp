@@ -18,11 +18,6 @@ const Point3 kV(-0.2f, 0.7f, -0.4f);
 const Params kFirst = Metal(3, 2.2f, 20.0f, 10.0f);                          // gold
 const Params kSecond = Custom({1.5f, 0.9f, 2.1f, 0.4f, 3.3f, 1.7f}, 0.7f, -45.0f, -30.0f);
 
-void UpdateAt(Texmap& map, TimeValue t) {
-    Interval valid = FOREVER;
-    map.Update(t, valid);
-}
-
 // A map evaluated with kFirst whose block holds kSecond without the map having been told.
 struct Stale {
     MapPtr map;
@@ -210,8 +205,7 @@ TEST_F(TexmapUpdate, ResetKeepsTheOutputObjectAndRestoresTheDefaults) {
     EXPECT_EQ(output->GetInvert(), FALSE);
     EXPECT_EQ(map->GetParamBlock(0), &block);
     EXPECT_EQ(block.GetInt(kPreset, 0), 6);
-    for (ParamID id : {kPreset, kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue, kGamma, kHue,
-                       kSat}) {
+    for (ParamID id : kAllParamIDs) {
         EXPECT_TRUE(standin::KeyTimes(block, id).empty()) << id;
     }
     EXPECT_TRUE(SameParams(ReadParams(block, 0), DefaultParams()));
@@ -227,10 +221,7 @@ TEST_F(TexmapUpdate, ResetWithoutAnOutputMakesANewOne) {
     TextureOutput* output = OutputOf(*map);
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(output->GetOutputLevel(0), 1.0f);
-    ReferenceTarget* viaBlock = nullptr;
-    Interval valid = FOREVER;
-    Block(*map).GetValue(kOutput, 0, viaBlock, valid);
-    EXPECT_EQ(viaBlock, output);
+    EXPECT_EQ(OutputViaBlock(*map), output);
 }
 
 }  // namespace

@@ -6,20 +6,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "tests/support/bits.h"
+
 namespace veltrane::tools {
 namespace {
-
-std::uint32_t Bits(float f) {
-    std::uint32_t u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 TEST(ParseFloat, AcceptsNumbersInTheirUsualSpellings) {
     constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -96,9 +91,7 @@ TEST(ParseFloat, RoundsPrintedFloatsAndHalfwayCasesLikeStrtof) {
         "1e23",     "4.4e-22",       "1.00000006",   "0.999999970198",   "-0.0",
         "000.000",  "1.e5"};
     for (int i = 0; i < 200000; ++i) {
-        std::uint32_t bits = static_cast<std::uint32_t>(rng());
-        float f;
-        std::memcpy(&f, &bits, sizeof f);
+        const float f = FromBits(static_cast<std::uint32_t>(rng()));
         if (!std::isfinite(f)) continue;
         char text[64];
         std::snprintf(text, sizeof text, "%.*g", 1 + static_cast<int>(rng() % 17),

@@ -7,18 +7,14 @@
 #include <sstream>
 
 #include "tests/support/scratch_file.h"
+#include "tests/tools/tool_runner.h"
 
 using veltrane::tools::RunPluginInfo;
+using veltrane::tools::ToolRun;
 
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun PluginInfo(const std::string& path) {
+ToolRun PluginInfo(const std::string& path) {
     std::ostringstream out, err;
     const int status = RunPluginInfo(path, out, err);
     return {status, out.str(), err.str()};
@@ -26,7 +22,7 @@ CommandRun PluginInfo(const std::string& path) {
 
 // Needs the module's string table (description, class name, category).
 TEST(PluginInfo, ListsTheModuleAndItsClass) {
-    const CommandRun run = PluginInfo(VELTRANE_MODULE);
+    const ToolRun run = PluginInfo(VELTRANE_MODULE);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
@@ -58,7 +54,7 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        const CommandRun run = PluginInfo(c.path);
+        const ToolRun run = PluginInfo(c.path);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind(c.expectedStart, 0), 0u) << run.err;
@@ -68,7 +64,7 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
 
 TEST(PluginInfo, RefusedInitializationGivesStatusTwo) {
     ASSERT_EQ(setenv("LIFECYCLE_REFUSE_INITIALIZE", "1", 1), 0);
-    const CommandRun run = PluginInfo(LIFECYCLE_MODULE);
+    const ToolRun run = PluginInfo(LIFECYCLE_MODULE);
     unsetenv("LIFECYCLE_REFUSE_INITIALIZE");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
