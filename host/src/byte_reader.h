@@ -24,8 +24,9 @@ inline std::nullopt_t Refuse(std::string* error, const std::string& why) {
 class ByteReader {
 public:
     // `fileOffset` is the offset of `bytes` in the file, so that errors give file offsets.
+    // Null `bytes` read as empty, whatever `count` says.
     ByteReader(const std::uint8_t* bytes, std::size_t count, std::size_t fileOffset = 0)
-        : data(bytes), size(count), origin(fileOffset) {}
+        : data(bytes), size(bytes != nullptr ? count : 0), origin(fileOffset) {}
 
     std::size_t Remaining() const { return size - pos; }
     bool Failed() const { return !error.empty(); }
@@ -164,5 +165,10 @@ private:
     std::size_t pos = 0;
     std::string error;
 };
+
+// The end of a decode that the reader failed: its error is the reason.
+inline std::nullopt_t Refuse(std::string* error, const ByteReader& reader) {
+    return Refuse(error, reader.Error());
+}
 
 }  // namespace standin

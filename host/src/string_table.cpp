@@ -13,7 +13,7 @@ std::optional<std::u16string> StringTableEntry(const std::uint8_t* block, std::s
     if (index >= kStringsPerBlock) {
         return std::nullopt;
     }
-    ByteReader reader(block, block != nullptr ? size : 0);
+    ByteReader reader(block, size);
     for (unsigned i = 0;; ++i) {
         std::uint16_t length = 0;
         reader.U16(&length, "string length");
