@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "little_endian.h"
 #include "resource_file.h"
 
 namespace standin {
@@ -51,7 +52,7 @@ public:
         if (!Need(2, what)) {
             return false;
         }
-        *value = static_cast<std::uint16_t>(data[pos] | data[pos + 1] << 8);
+        *value = LoadU16(data + pos);
         pos += 2;
         return true;
     }
@@ -59,10 +60,7 @@ public:
         if (!Need(4, what)) {
             return false;
         }
-        *value = static_cast<std::uint32_t>(data[pos]) |
-                 static_cast<std::uint32_t>(data[pos + 1]) << 8 |
-                 static_cast<std::uint32_t>(data[pos + 2]) << 16 |
-                 static_cast<std::uint32_t>(data[pos + 3]) << 24;
+        *value = LoadU32(data + pos);
         pos += 4;
         return true;
     }
@@ -143,10 +141,7 @@ public:
 
     // Advances to the next multiple of `alignment` counted from `bytes`; padding
     // missing at the very end is not an error.
-    void Align(std::size_t alignment) {
-        const std::size_t padding = (alignment - pos % alignment) % alignment;
-        pos = padding <= Remaining() ? pos + padding : size;
-    }
+    void Align(std::size_t alignment) { pos = AlignUp(pos, alignment, size); }
 
 private:
     bool Need(std::size_t count, const char* what) {

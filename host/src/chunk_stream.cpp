@@ -3,30 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "little_endian.h"
+
 namespace standin {
-
-namespace {
-
-void PutU16(std::uint8_t* at, std::uint16_t v) {
-    at[0] = static_cast<std::uint8_t>(v & 0xff);
-    at[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void PutU32(std::uint8_t* at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xff);
-}
-
-std::uint16_t GetU16(const std::uint8_t* at) {
-    return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-}
-
-std::uint32_t GetU32(const std::uint8_t* at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(at[i]) << (8 * i);
-    return v;
-}
-
-}  // namespace
 
 // ---- ChunkWriter
 
@@ -37,7 +16,7 @@ void ChunkWriter::BeginChunk(USHORT id) {
     }
     open_.push_back(Open{bytes_.size()});
     bytes_.resize(bytes_.size() + kChunkHeaderSize, 0);
-    PutU16(&bytes_[open_.back().header], id);
+    StoreU16(&bytes_[open_.back().header], id);
 }
 
 void ChunkWriter::EndChunk() {
@@ -51,7 +30,7 @@ void ChunkWriter::EndChunk() {
     if (length >= kChunkContainerBit) good_ = false;
     const auto word = static_cast<std::uint32_t>(length & ~std::size_t{kChunkContainerBit}) |
                       (chunk.hasChunks ? kChunkContainerBit : 0u);
-    PutU32(&bytes_[chunk.header + 2], word);
+    StoreU32(&bytes_[chunk.header + 2], word);
 }
 
 IOResult ChunkWriter::Write(const void* buf, ULONG nbytes, ULONG* nwrit) {
@@ -72,7 +51,7 @@ IOResult ChunkWriter::WriteWString(const wchar_t* str) {
     const wchar_t* p = str ? str : L"";
     do {
         std::uint8_t unit[4];
-        PutU32(unit, static_cast<std::uint32_t>(*p));
+        StoreU32(unit, static_cast<std::uint32_t>(*p));
         units.insert(units.end(), unit, unit + 4);
     } while (*p++);
     ULONG written = 0;
@@ -108,8 +87,8 @@ IOResult ChunkReader::OpenChunk() {
     const std::size_t end = LevelEnd();
     if (pos == end) return IO_END;
     if (end - pos < kChunkHeaderSize) return Fail();
-    const std::uint16_t id = GetU16(data_ + pos);
-    const std::uint32_t word = GetU32(data_ + pos + 2);
+    const std::uint16_t id = LoadU16(data_ + pos);
+    const std::uint32_t word = LoadU32(data_ + pos + 2);
     const std::size_t length = word & ~kChunkContainerBit;
     if (length > end - pos - kChunkHeaderSize) return Fail();
     const std::size_t begin = pos + kChunkHeaderSize;
@@ -139,9 +118,9 @@ USHORT ChunkReader::PeekNextChunkID() {
     const std::size_t pos = LevelPos();
     const std::size_t end = LevelEnd();
     if (end - pos < kChunkHeaderSize) return 0;
-    const std::size_t length = GetU32(data_ + pos + 2) & ~kChunkContainerBit;
+    const std::size_t length = LoadU32(data_ + pos + 2) & ~kChunkContainerBit;
     if (length > end - pos - kChunkHeaderSize) return 0;
-    return GetU16(data_ + pos);
+    return LoadU16(data_ + pos);
 }
 
 IOResult ChunkReader::Read(void* buf, ULONG nbytes, ULONG* nread) {
@@ -160,10 +139,10 @@ IOResult ChunkReader::ReadWStringChunk(wchar_t** buf) {
     if (!buf || open_.empty() || open_.back().type != DATA_CHUNK) return Fail();
     Frame& chunk = open_.back();
     const std::size_t bytes = chunk.end - chunk.pos;
-    if (bytes == 0 || bytes % 4 != 0 || GetU32(data_ + chunk.end - 4) != 0) return Fail();
+    if (bytes == 0 || bytes % 4 != 0 || LoadU32(data_ + chunk.end - 4) != 0) return Fail();
     text_.clear();
     for (std::size_t at = chunk.pos; at < chunk.end; at += 4) {
-        text_.push_back(static_cast<wchar_t>(GetU32(data_ + at)));
+        text_.push_back(static_cast<wchar_t>(LoadU32(data_ + at)));
     }
     chunk.pos = chunk.end;
     *buf = text_.data();
