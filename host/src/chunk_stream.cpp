@@ -2,10 +2,33 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "little_endian.h"
 
 namespace standin {
+
+namespace {
+
+struct ChunkHeader {
+    std::uint16_t id;
+    ChunkType type;
+    std::size_t length;
+};
+
+// The header of the chunk at `pos` of a level that ends at `end`; nullopt if the header, or
+// the chunk's contents, would run past that end.
+std::optional<ChunkHeader> ChunkHeaderAt(const std::uint8_t* data, std::size_t pos,
+                                         std::size_t end) {
+    if (end - pos < kChunkHeaderSize) return std::nullopt;
+    const std::uint32_t word = LoadU32(data + pos + 2);
+    const std::size_t length = word & ~kChunkContainerBit;
+    if (length > end - pos - kChunkHeaderSize) return std::nullopt;
+    const ChunkType type = (word & kChunkContainerBit) ? CONTAINER_CHUNK : DATA_CHUNK;
+    return ChunkHeader{LoadU16(data + pos), type, length};
+}
+
+}  // namespace
 
 // ---- ChunkWriter
 
@@ -86,14 +109,10 @@ IOResult ChunkReader::OpenChunk() {
     const std::size_t pos = LevelPos();
     const std::size_t end = LevelEnd();
     if (pos == end) return IO_END;
-    if (end - pos < kChunkHeaderSize) return Fail();
-    const std::uint16_t id = LoadU16(data_ + pos);
-    const std::uint32_t word = LoadU32(data_ + pos + 2);
-    const std::size_t length = word & ~kChunkContainerBit;
-    if (length > end - pos - kChunkHeaderSize) return Fail();
+    const std::optional<ChunkHeader> header = ChunkHeaderAt(data_, pos, end);
+    if (!header) return Fail();
     const std::size_t begin = pos + kChunkHeaderSize;
-    const ChunkType type = (word & kChunkContainerBit) ? CONTAINER_CHUNK : DATA_CHUNK;
-    open_.push_back(Frame{id, type, begin, begin + length, begin});
+    open_.push_back(Frame{header->id, header->type, begin, begin + header->length, begin});
     return IO_OK;
 }
 
@@ -115,12 +134,8 @@ IOResult ChunkReader::CloseChunk() {
 
 USHORT ChunkReader::PeekNextChunkID() {
     if (!open_.empty() && open_.back().type == DATA_CHUNK) return 0;
-    const std::size_t pos = LevelPos();
-    const std::size_t end = LevelEnd();
-    if (end - pos < kChunkHeaderSize) return 0;
-    const std::size_t length = LoadU32(data_ + pos + 2) & ~kChunkContainerBit;
-    if (length > end - pos - kChunkHeaderSize) return 0;
-    return LoadU16(data_ + pos);
+    const std::optional<ChunkHeader> header = ChunkHeaderAt(data_, LevelPos(), LevelEnd());
+    return header ? header->id : 0;
 }
 
 IOResult ChunkReader::Read(void* buf, ULONG nbytes, ULONG* nread) {
