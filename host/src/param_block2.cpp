@@ -100,7 +100,7 @@ BlockID ParamBlock2::ID() { return desc_ ? desc_->ID : BlockID(-1); }
 
 ReferenceMaker* ParamBlock2::GetOwner() {
     const std::vector<ReferenceMaker*>& referrers = ReferenceGraph::Node(this).dependents;
-    if (std::find(referrers.begin(), referrers.end(), owner_) == referrers.end()) {
+    if (!Contains(referrers, owner_)) {
         owner_ = referrers.empty() ? nullptr : referrers.front();
     }
     return owner_;
