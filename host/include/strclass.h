@@ -28,7 +28,10 @@ public:
     bool operator!=(const WStr& other) const { return !(*this == other); }
 
 private:
-    void Assign(const wchar_t* text, std::size_t length);
+    // Replaces the text with `head` followed by `tail`. Both are copied before the old
+    // buffer is freed, so either may point into this string.
+    void Assign(const wchar_t* head, std::size_t headLength, const wchar_t* tail = nullptr,
+                std::size_t tailLength = 0);
 
     wchar_t* chars_;  // always null-terminated; never null
     std::size_t length_;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "little_endian.h"
 #include "resource_file.h"
 
 namespace standin {
@@ -24,8 +25,9 @@ inline std::nullopt_t Refuse(std::string* error, const std::string& why) {
 class ByteReader {
 public:
     // `fileOffset` is the offset of `bytes` in the file, so that errors give file offsets.
+    // Null `bytes` read as empty, whatever `count` says.
     ByteReader(const std::uint8_t* bytes, std::size_t count, std::size_t fileOffset = 0)
-        : data(bytes), size(count), origin(fileOffset) {}
+        : data(bytes), size(bytes != nullptr ? count : 0), origin(fileOffset) {}
 
     std::size_t Remaining() const { return size - pos; }
     bool Failed() const { return !error.empty(); }
@@ -50,7 +52,7 @@ public:
         if (!Need(2, what)) {
             return false;
         }
-        *value = static_cast<std::uint16_t>(data[pos] | data[pos + 1] << 8);
+        *value = LoadU16(data + pos);
         pos += 2;
         return true;
     }
@@ -58,10 +60,7 @@ public:
         if (!Need(4, what)) {
             return false;
         }
-        *value = static_cast<std::uint32_t>(data[pos]) |
-                 static_cast<std::uint32_t>(data[pos + 1]) << 8 |
-                 static_cast<std::uint32_t>(data[pos + 2]) << 16 |
-                 static_cast<std::uint32_t>(data[pos + 3]) << 24;
+        *value = LoadU32(data + pos);
         pos += 4;
         return true;
     }
@@ -142,10 +141,7 @@ public:
 
     // Advances to the next multiple of `alignment` counted from `bytes`; padding
     // missing at the very end is not an error.
-    void Align(std::size_t alignment) {
-        const std::size_t padding = (alignment - pos % alignment) % alignment;
-        pos = padding <= Remaining() ? pos + padding : size;
-    }
+    void Align(std::size_t alignment) { pos = AlignUp(pos, alignment, size); }
 
 private:
     bool Need(std::size_t count, const char* what) {
@@ -164,5 +160,10 @@ private:
     std::size_t pos = 0;
     std::string error;
 };
+
+// The end of a decode that the reader failed: its error is the reason.
+inline std::nullopt_t Refuse(std::string* error, const ByteReader& reader) {
+    return Refuse(error, reader.Error());
+}
 
 }  // namespace standin

@@ -2,28 +2,30 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+
+#include "little_endian.h"
 
 namespace standin {
 
 namespace {
 
-void PutU16(std::uint8_t* at, std::uint16_t v) {
-    at[0] = static_cast<std::uint8_t>(v & 0xff);
-    at[1] = static_cast<std::uint8_t>(v >> 8);
-}
+struct ChunkHeader {
+    std::uint16_t id;
+    ChunkType type;
+    std::size_t length;
+};
 
-void PutU32(std::uint8_t* at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xff);
-}
-
-std::uint16_t GetU16(const std::uint8_t* at) {
-    return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-}
-
-std::uint32_t GetU32(const std::uint8_t* at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(at[i]) << (8 * i);
-    return v;
+// The header of the chunk at `pos` of a level that ends at `end`; nullopt if the header, or
+// the chunk's contents, would run past that end.
+std::optional<ChunkHeader> ChunkHeaderAt(const std::uint8_t* data, std::size_t pos,
+                                         std::size_t end) {
+    if (end - pos < kChunkHeaderSize) return std::nullopt;
+    const std::uint32_t word = LoadU32(data + pos + 2);
+    const std::size_t length = word & ~kChunkContainerBit;
+    if (length > end - pos - kChunkHeaderSize) return std::nullopt;
+    const ChunkType type = (word & kChunkContainerBit) ? CONTAINER_CHUNK : DATA_CHUNK;
+    return ChunkHeader{LoadU16(data + pos), type, length};
 }
 
 }  // namespace
@@ -37,7 +39,7 @@ void ChunkWriter::BeginChunk(USHORT id) {
     }
     open_.push_back(Open{bytes_.size()});
     bytes_.resize(bytes_.size() + kChunkHeaderSize, 0);
-    PutU16(&bytes_[open_.back().header], id);
+    StoreU16(&bytes_[open_.back().header], id);
 }
 
 void ChunkWriter::EndChunk() {
@@ -51,7 +53,7 @@ void ChunkWriter::EndChunk() {
     if (length >= kChunkContainerBit) good_ = false;
     const auto word = static_cast<std::uint32_t>(length & ~std::size_t{kChunkContainerBit}) |
                       (chunk.hasChunks ? kChunkContainerBit : 0u);
-    PutU32(&bytes_[chunk.header + 2], word);
+    StoreU32(&bytes_[chunk.header + 2], word);
 }
 
 IOResult ChunkWriter::Write(const void* buf, ULONG nbytes, ULONG* nwrit) {
@@ -72,7 +74,7 @@ IOResult ChunkWriter::WriteWString(const wchar_t* str) {
     const wchar_t* p = str ? str : L"";
     do {
         std::uint8_t unit[4];
-        PutU32(unit, static_cast<std::uint32_t>(*p));
+        StoreU32(unit, static_cast<std::uint32_t>(*p));
         units.insert(units.end(), unit, unit + 4);
     } while (*p++);
     ULONG written = 0;
@@ -107,14 +109,10 @@ IOResult ChunkReader::OpenChunk() {
     const std::size_t pos = LevelPos();
     const std::size_t end = LevelEnd();
     if (pos == end) return IO_END;
-    if (end - pos < kChunkHeaderSize) return Fail();
-    const std::uint16_t id = GetU16(data_ + pos);
-    const std::uint32_t word = GetU32(data_ + pos + 2);
-    const std::size_t length = word & ~kChunkContainerBit;
-    if (length > end - pos - kChunkHeaderSize) return Fail();
+    const std::optional<ChunkHeader> header = ChunkHeaderAt(data_, pos, end);
+    if (!header) return Fail();
     const std::size_t begin = pos + kChunkHeaderSize;
-    const ChunkType type = (word & kChunkContainerBit) ? CONTAINER_CHUNK : DATA_CHUNK;
-    open_.push_back(Frame{id, type, begin, begin + length, begin});
+    open_.push_back(Frame{header->id, header->type, begin, begin + header->length, begin});
     return IO_OK;
 }
 
@@ -136,12 +134,8 @@ IOResult ChunkReader::CloseChunk() {
 
 USHORT ChunkReader::PeekNextChunkID() {
     if (!open_.empty() && open_.back().type == DATA_CHUNK) return 0;
-    const std::size_t pos = LevelPos();
-    const std::size_t end = LevelEnd();
-    if (end - pos < kChunkHeaderSize) return 0;
-    const std::size_t length = GetU32(data_ + pos + 2) & ~kChunkContainerBit;
-    if (length > end - pos - kChunkHeaderSize) return 0;
-    return GetU16(data_ + pos);
+    const std::optional<ChunkHeader> header = ChunkHeaderAt(data_, LevelPos(), LevelEnd());
+    return header ? header->id : 0;
 }
 
 IOResult ChunkReader::Read(void* buf, ULONG nbytes, ULONG* nread) {
@@ -160,10 +154,10 @@ IOResult ChunkReader::ReadWStringChunk(wchar_t** buf) {
     if (!buf || open_.empty() || open_.back().type != DATA_CHUNK) return Fail();
     Frame& chunk = open_.back();
     const std::size_t bytes = chunk.end - chunk.pos;
-    if (bytes == 0 || bytes % 4 != 0 || GetU32(data_ + chunk.end - 4) != 0) return Fail();
+    if (bytes == 0 || bytes % 4 != 0 || LoadU32(data_ + chunk.end - 4) != 0) return Fail();
     text_.clear();
     for (std::size_t at = chunk.pos; at < chunk.end; at += 4) {
-        text_.push_back(static_cast<wchar_t>(GetU32(data_ + at)));
+        text_.push_back(static_cast<wchar_t>(LoadU32(data_ + at)));
     }
     chunk.pos = chunk.end;
     *buf = text_.data();

@@ -1,6 +1,7 @@
 #include "control_bindings.h"
 
 #include <cwctype>
+#include <iterator>
 
 #include "editor_stop.h"
 #include "utf16.h"
@@ -9,19 +10,38 @@ namespace standin {
 
 namespace {
 
-const char* RoleName(ControlRole role) {
-    switch (role) {
-        case ControlRole::SpinnerEdit:
-            return "edit field (CustEdit)";
-        case ControlRole::Spinner:
-            return "spinner (SpinnerControl)";
-        case ControlRole::ComboBox:
-            return "combo box (ComboBox)";
+struct RoleInfo {
+    ControlRole role;
+    const wchar_t* className;
+    const char* noun;  // what problem reports call the control
+};
+
+// Indexed by role.
+constexpr RoleInfo kRoles[] = {
+    {ControlRole::SpinnerEdit, L"CustEdit", "edit field"},
+    {ControlRole::Spinner, L"SpinnerControl", "spinner"},
+    {ControlRole::ComboBox, L"ComboBox", "combo box"},
+};
+
+constexpr bool RolesInOrder() {
+    for (std::size_t i = 0; i < std::size(kRoles); ++i) {
+        if (static_cast<std::size_t>(kRoles[i].role) != i) return false;
     }
-    return "";
+    return true;
+}
+static_assert(RolesInOrder(), "kRoles is indexed by ControlRole");
+
+const RoleInfo& InfoOf(ControlRole role) { return kRoles[static_cast<std::size_t>(role)]; }
+
+// "edit field (CustEdit)"
+std::string RoleName(ControlRole role) {
+    const RoleInfo& info = InfoOf(role);
+    return std::string(info.noun) + " (" + Printable(info.className) + ")";
 }
 
 }  // namespace
+
+const wchar_t* RoleClassName(ControlRole role) { return InfoOf(role).className; }
 
 std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
     std::vector<ControlBinding> bindings;
@@ -49,17 +69,7 @@ bool IsClassName(const std::wstring& cls, const wchar_t* name) {
 }
 
 bool FitsRole(const DialogItem& item, ControlRole role) {
-    const NameOrOrdinal& cls = item.windowClass;
-    switch (role) {
-        case ControlRole::SpinnerEdit:
-            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"CustEdit");
-        case ControlRole::Spinner:
-            return !cls.isOrdinal && IsClassName(ClassNameOf(cls), L"SpinnerControl");
-        case ControlRole::ComboBox:
-            return cls.isOrdinal ? cls.ordinal == kAtomComboBox
-                                 : IsClassName(ClassNameOf(cls), L"ComboBox");
-    }
-    return false;
+    return IsClassName(ClassNameOf(item.windowClass), RoleClassName(role));
 }
 
 std::wstring ClassNameOf(const NameOrOrdinal& windowClass) {

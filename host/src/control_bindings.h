@@ -13,6 +13,9 @@ namespace standin {
 
 enum class ControlRole { SpinnerEdit, Spinner, ComboBox };
 
+// The window class of a control in `role`: "CustEdit", "SpinnerControl" or "ComboBox".
+const wchar_t* RoleClassName(ControlRole role);
+
 struct ControlBinding {
     const ParamDef* def;
     int controlId;
@@ -22,8 +25,8 @@ struct ControlBinding {
 // Every binding of the descriptor's parameters, in parameter order.
 std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc);
 
-// Whether a template item can serve in `role`; the combo box may be stored as its atom or
-// its name.
+// Whether a template item can serve in `role`: its class, an atom read as the standard class
+// it stands for (so the combo box may be stored as its atom or its name), is the role's.
 bool FitsRole(const DialogItem& item, ControlRole role);
 
 // Whether window class `cls` is `name`; class names compare without regard to case, as

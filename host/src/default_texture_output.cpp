@@ -47,17 +47,12 @@ private:
 class DefaultTextureOutput : public TextureOutput {
 public:
     AColor Filter(AColor c) override {
-        if (invert_) {
-            c.r = 1.0f - c.r;
-            c.g = 1.0f - c.g;
-            c.b = 1.0f - c.b;
-        }
-        c.r *= outputLevel_;
-        c.g *= outputLevel_;
-        c.b *= outputLevel_;
+        c.r = Apply(c.r);
+        c.g = Apply(c.g);
+        c.b = Apply(c.b);
         return c;
     }
-    float Filter(float f) override { return (invert_ ? 1.0f - f : f) * outputLevel_; }
+    float Filter(float f) override { return Apply(f); }
     Point3 Filter(Point3 p) override { return (invert_ ? -p : p) * outputLevel_; }
 
     // The level is not animated: one value for every time.
@@ -154,6 +149,8 @@ protected:
 
 private:
     void Changed() { NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE); }
+    // One channel or value: inverted if asked, then scaled by the output level.
+    float Apply(float f) const { return (invert_ ? 1.0f - f : f) * outputLevel_; }
 
     float outputLevel_ = kDefaultOutputLevel;
     BOOL invert_ = FALSE;

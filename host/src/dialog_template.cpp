@@ -23,9 +23,7 @@ void ReadItem(ByteReader& reader, DialogItem* item) {
     reader.I16(&item->y, "dialog item");
     reader.I16(&item->cx, "dialog item");
     reader.I16(&item->cy, "dialog item");
-    std::uint32_t id = 0;
-    reader.U32(&id, "dialog item");
-    item->id = static_cast<std::int32_t>(id);
+    reader.I32(&item->id, "dialog item");
     reader.NameOrOrdinalField(&item->windowClass, "dialog item class");
     reader.NameOrOrdinalField(&item->text, "dialog item text");
     std::uint16_t extraCount = 0;
@@ -39,13 +37,13 @@ void ReadItem(ByteReader& reader, DialogItem* item) {
 
 std::optional<DialogTemplate> DecodeDialogTemplate(const std::uint8_t* data, std::size_t size,
                                                    std::string* error) {
-    ByteReader reader(data, data != nullptr ? size : 0);
+    ByteReader reader(data, size);
     std::uint16_t version = 0;
     std::uint16_t signature = 0;
     reader.U16(&version, "dialog header");
     reader.U16(&signature, "dialog header");
     if (reader.Failed()) {
-        return Refuse(error, reader.Error());
+        return Refuse(error, reader);
     }
     if (version != kExtendedVersion || signature != kExtendedSignature) {
         return Refuse(error, "not an extended dialog template (DLGTEMPLATEEX)");
@@ -74,7 +72,7 @@ std::optional<DialogTemplate> DecodeDialogTemplate(const std::uint8_t* data, std
         dialog.font = std::move(font);
     }
     if (reader.Failed()) {
-        return Refuse(error, reader.Error());
+        return Refuse(error, reader);
     }
 
     dialog.items.reserve(std::min<std::size_t>(itemCount, reader.Remaining() / kMinItemSize));

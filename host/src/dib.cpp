@@ -34,7 +34,7 @@ std::uint8_t DibBitmap::IndexAt(std::size_t x, std::size_t y) const {
 }
 
 std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size, std::string* error) {
-    ByteReader reader(data, data != nullptr ? size : 0);
+    ByteReader reader(data, size);
     DibBitmap dib;
     reader.U32(&dib.headerSize, "bitmap header");
     if (!reader.Failed() && dib.headerSize < kInfoHeaderSize) {
@@ -53,7 +53,7 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size, s
     reader.U32(&dib.colorsImportant, "bitmap header");
     reader.Skip(dib.headerSize - kInfoHeaderSize, "bitmap header");
     if (reader.Failed()) {
-        return Refuse(error, reader.Error());
+        return Refuse(error, reader);
     }
 
     if (dib.width <= 0 || dib.height == 0 ||
@@ -86,7 +86,7 @@ std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size, s
         reader.U8(&entry.reserved, "colour table");
     }
     if (reader.Failed()) {
-        return Refuse(error, reader.Error());
+        return Refuse(error, reader);
     }
 
     // Rows are padded to 4 bytes. Both factors are bounded (width < 2^31, 8 bits per

@@ -2,19 +2,13 @@
 // (module_resources.h says how they are found).
 //
 // Not modelled: bufferMax == 0, with which Windows stores a read-only pointer to the string
-// in the buffer; here it copies nothing and returns 0. Strings come from language 1033
-// (English, United States) if the table has them, else from any language.
+// in the buffer; here it copies nothing and returns 0. Strings come in the preferred
+// language of module resources if the table has them there, else in any language.
 #include <windows.h>
 
 #include "module_resources.h"
 #include "string_table.h"
 #include "utf16.h"
-
-namespace {
-
-constexpr std::uint16_t kEnglishUnitedStates = 1033;
-
-}  // namespace
 
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax) {
     if (instance == nullptr || buffer == nullptr || bufferMax <= 0) {
@@ -22,7 +16,7 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax) {
     }
     std::optional<std::u16string> text;
     if (const auto file = standin::ModuleResources(instance)) {
-        text = standin::FindString(*file, id, kEnglishUnitedStates);
+        text = standin::FindString(*file, id, standin::kPreferredLanguage);
     }
     const std::size_t count =
         text ? standin::DecodeUtf16(*text, buffer, static_cast<std::size_t>(bufferMax) - 1) : 0;

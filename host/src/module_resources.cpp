@@ -8,12 +8,6 @@
 
 namespace standin {
 
-namespace {
-
-constexpr std::uint16_t kEnglishUnitedStates = 1033;
-
-}  // namespace
-
 std::shared_ptr<const ResourceFile> ModuleResources(HINSTANCE instance) {
     if (instance == nullptr) return nullptr;
     void* handle = reinterpret_cast<void*>(instance);
@@ -49,7 +43,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(HINSTANCE instance, int id, std
         return std::nullopt;
     }
     const Resource* res =
-        file->FindPreferred(kRtDialog, static_cast<std::uint16_t>(id), kEnglishUnitedStates);
+        file->FindPreferred(kRtDialog, static_cast<std::uint16_t>(id), kPreferredLanguage);
     if (res == nullptr) {
         *error = "the module has no dialog template " + std::to_string(id);
         return std::nullopt;

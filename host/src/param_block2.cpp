@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include <ioapi.h>
 #include <iparamm2.h>
@@ -21,6 +22,11 @@ constexpr USHORT kValueChunk = 0x0002;
 
 constexpr std::uint8_t kFloatValue = 0;
 constexpr std::uint8_t kIntValue = 1;
+
+// How a float or an int parameter is stored in a slot.
+template <typename T>
+constexpr ParamStorage kStorageOf =
+    std::is_same_v<T, float> ? ParamStorage::Float : ParamStorage::Int;
 
 template <typename T>
 IOResult WriteKeyed(ISave* isave, const KeyedValue<T>& value) {
@@ -56,6 +62,20 @@ IOResult ReadKeyed(ILoad* iload, KeyedValue<T>& value) {
 
 }  // namespace
 
+template <typename T>
+KeyedValue<T>& ParamBlock2::ValueOf(Slot& slot) {
+    if constexpr (std::is_same_v<T, float>) {
+        return slot.f;
+    } else {
+        return slot.i;
+    }
+}
+
+void ParamBlock2::ResetToDefault(Slot& slot) {
+    if (slot.storage == ParamStorage::Float) slot.f.Reset(slot.def->def.f);
+    if (slot.storage == ParamStorage::Int) slot.i.Reset(slot.def->def.i);
+}
+
 ParamBlock2::ParamBlock2(ParamBlockDesc2* desc, ReferenceMaker* owner)
     : desc_(desc), owner_(owner) {
     BuildSlots();
@@ -71,8 +91,7 @@ void ParamBlock2::BuildSlots() {
     for (int i = 0; i < desc_->Count(); ++i) {
         const ParamDef& def = desc_->paramdefs[i];
         Slot slot{&def, StorageOf(def), KeyedValue<float>(), KeyedValue<int>()};
-        if (slot.storage == ParamStorage::Float) slot.f.Reset(def.def.f);
-        if (slot.storage == ParamStorage::Int) slot.i.Reset(def.def.i);
+        ResetToDefault(slot);
         slots_.push_back(slot);
     }
 }
@@ -81,7 +100,7 @@ BlockID ParamBlock2::ID() { return desc_ ? desc_->ID : BlockID(-1); }
 
 ReferenceMaker* ParamBlock2::GetOwner() {
     const std::vector<ReferenceMaker*>& referrers = ReferenceGraph::Node(this).dependents;
-    if (std::find(referrers.begin(), referrers.end(), owner_) == referrers.end()) {
+    if (!Contains(referrers, owner_)) {
         owner_ = referrers.empty() ? nullptr : referrers.front();
     }
     return owner_;
@@ -107,20 +126,37 @@ void ParamBlock2::Changed(ParamID id, int tabIndex) {
     NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
 }
 
-BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, float v, int tabIndex) {
-    Slot* slot = Find(id, ParamStorage::Float);
+template <typename T>
+BOOL ParamBlock2::SetKeyed(ParamID id, TimeValue t, T v, int tabIndex) {
+    Slot* slot = Find(id, kStorageOf<T>);
     if (!slot) return FALSE;
-    slot->f.Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
+    ValueOf<T>(*slot).Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
     Changed(id, tabIndex);
     return TRUE;
 }
 
-BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, int v, int tabIndex) {
-    Slot* slot = Find(id, ParamStorage::Int);
+template <typename T>
+BOOL ParamBlock2::GetKeyed(ParamID id, TimeValue t, T& v, Interval& ivalid) {
+    Slot* slot = Find(id, kStorageOf<T>);
     if (!slot) return FALSE;
-    slot->i.Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
-    Changed(id, tabIndex);
+    v = ValueOf<T>(*slot).At(t, ivalid);
     return TRUE;
+}
+
+ReferenceMaker* ParamBlock2::OwnerHoldingRef(ParamID id, int& refno) {
+    const Slot* slot = Find(id, ParamStorage::OwnersRef);
+    ReferenceMaker* owner = GetOwner();
+    if (!slot || !owner || slot->def->refno < 0) return nullptr;
+    refno = slot->def->refno;
+    return owner;
+}
+
+BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, float v, int tabIndex) {
+    return SetKeyed(id, t, v, tabIndex);
+}
+
+BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, int v, int tabIndex) {
+    return SetKeyed(id, t, v, tabIndex);
 }
 
 // Only TYPE_REFTARG parameters held by the owner are modelled, so no parameter takes a
@@ -130,26 +166,19 @@ BOOL ParamBlock2::SetValue(ParamID, TimeValue, Texmap*, int) { return FALSE; }
 
 BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, ReferenceTarget* v, int tabIndex) {
     (void)t;
-    Slot* slot = Find(id, ParamStorage::OwnersRef);
-    ReferenceMaker* owner = GetOwner();
-    if (!slot || !owner || slot->def->refno < 0) return FALSE;
-    if (owner->ReplaceReference(slot->def->refno, v) != REF_SUCCEED) return FALSE;
+    int refno = -1;
+    ReferenceMaker* owner = OwnerHoldingRef(id, refno);
+    if (!owner || owner->ReplaceReference(refno, v) != REF_SUCCEED) return FALSE;
     Changed(id, tabIndex);
     return TRUE;
 }
 
 BOOL ParamBlock2::GetValue(ParamID id, TimeValue t, float& v, Interval& ivalid, int) {
-    const Slot* slot = Find(id, ParamStorage::Float);
-    if (!slot) return FALSE;
-    v = slot->f.At(t, ivalid);
-    return TRUE;
+    return GetKeyed(id, t, v, ivalid);
 }
 
 BOOL ParamBlock2::GetValue(ParamID id, TimeValue t, int& v, Interval& ivalid, int) {
-    const Slot* slot = Find(id, ParamStorage::Int);
-    if (!slot) return FALSE;
-    v = slot->i.At(t, ivalid);
-    return TRUE;
+    return GetKeyed(id, t, v, ivalid);
 }
 
 BOOL ParamBlock2::GetValue(ParamID, TimeValue, Mtl*&, Interval&, int) { return FALSE; }
@@ -157,10 +186,10 @@ BOOL ParamBlock2::GetValue(ParamID, TimeValue, Texmap*&, Interval&, int) { retur
 
 // The owner's reference is not animated: it leaves the interval alone.
 BOOL ParamBlock2::GetValue(ParamID id, TimeValue, ReferenceTarget*& v, Interval&, int) {
-    const Slot* slot = Find(id, ParamStorage::OwnersRef);
-    ReferenceMaker* owner = GetOwner();
-    if (!slot || !owner || slot->def->refno < 0) return FALSE;
-    v = owner->GetReference(slot->def->refno);
+    int refno = -1;
+    ReferenceMaker* owner = OwnerHoldingRef(id, refno);
+    if (!owner) return FALSE;
+    v = owner->GetReference(refno);
     return TRUE;
 }
 
@@ -198,10 +227,7 @@ RefResult ParamBlock2::NotifyRefChanged(const Interval&, RefTargetHandle, PartID
 }
 
 void ParamBlock2::ResetAll() {
-    for (Slot& slot : slots_) {
-        if (slot.storage == ParamStorage::Float) slot.f.Reset(slot.def->def.f);
-        if (slot.storage == ParamStorage::Int) slot.i.Reset(slot.def->def.i);
-    }
+    for (Slot& slot : slots_) ResetToDefault(slot);
     Changed(-1, -1);
 }
 
@@ -209,10 +235,13 @@ std::vector<TimeValue> ParamBlock2::KeyTimes(ParamID id) const {
     std::vector<TimeValue> times;
     const Slot* slot = FindAny(id);
     if (!slot) return times;
+    const auto collect = [&times](const auto& value) {
+        for (const auto& key : value.Keys()) times.push_back(key.time);
+    };
     if (slot->storage == ParamStorage::Float) {
-        for (const auto& key : slot->f.Keys()) times.push_back(key.time);
+        collect(slot->f);
     } else if (slot->storage == ParamStorage::Int) {
-        for (const auto& key : slot->i.Keys()) times.push_back(key.time);
+        collect(slot->i);
     }
     return times;
 }
@@ -240,14 +269,10 @@ IOResult ParamBlock2::Save(ISave* isave) {
     for (const Slot& slot : slots_) {
         if (slot.storage == ParamStorage::OwnersRef || (slot.def->flags & P_TRANSIENT)) continue;
         isave->BeginChunk(kValueChunk);
+        const bool isFloat = slot.storage == ParamStorage::Float;  // all else is saved as an int
         res = WriteValue(isave, slot.def->ID);
-        if (slot.storage == ParamStorage::Float) {
-            if (res == IO_OK) res = WriteValue(isave, kFloatValue);
-            if (res == IO_OK) res = WriteKeyed(isave, slot.f);
-        } else {
-            if (res == IO_OK) res = WriteValue(isave, kIntValue);
-            if (res == IO_OK) res = WriteKeyed(isave, slot.i);
-        }
+        if (res == IO_OK) res = WriteValue(isave, isFloat ? kFloatValue : kIntValue);
+        if (res == IO_OK) res = isFloat ? WriteKeyed(isave, slot.f) : WriteKeyed(isave, slot.i);
         if (res != IO_OK) return res;
         isave->EndChunk();
     }
@@ -290,19 +315,17 @@ IOResult ParamBlock2::LoadValue(ILoad* iload) {
     ParamID id = 0;
     std::uint8_t kind = 0;
     if (ReadValue(iload, id) != IO_OK || ReadValue(iload, kind) != IO_OK) return IO_ERROR;
-    if (kind == kFloatValue) {
-        KeyedValue<float> value;
-        if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
-        if (Slot* slot = Find(id, ParamStorage::Float)) slot->f = value;
-        return IO_OK;
-    }
-    if (kind == kIntValue) {
-        KeyedValue<int> value;
-        if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
-        if (Slot* slot = Find(id, ParamStorage::Int)) slot->i = value;
-        return IO_OK;
-    }
+    if (kind == kFloatValue) return LoadKeyed<float>(iload, id);
+    if (kind == kIntValue) return LoadKeyed<int>(iload, id);
     return IO_ERROR;
+}
+
+template <typename T>
+IOResult ParamBlock2::LoadKeyed(ILoad* iload, ParamID id) {
+    KeyedValue<T> value;
+    if (ReadKeyed(iload, value) != IO_OK) return IO_ERROR;
+    if (Slot* slot = Find(id, kStorageOf<T>)) ValueOf<T>(*slot) = value;
+    return IO_OK;
 }
 
 void ParamBlock2::AttachMap(IParamMap2& map) {

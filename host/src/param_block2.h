@@ -70,12 +70,26 @@ private:
         KeyedValue<int> i;
     };
 
+    // The slot's float or int value, by the type asked for.
+    template <typename T>
+    static KeyedValue<T>& ValueOf(Slot& slot);
+    static void ResetToDefault(Slot& slot);
+
     void BuildSlots();
     Slot* Find(ParamID id, ParamStorage storage);
     const Slot* FindAny(ParamID id) const;
     void Changed(ParamID id, int tabIndex);
+    template <typename T>
+    BOOL SetKeyed(ParamID id, TimeValue t, T v, int tabIndex);
+    template <typename T>
+    BOOL GetKeyed(ParamID id, TimeValue t, T& v, Interval& ivalid);
+    // The owner holding owner's-reference parameter `id`, with the parameter's reference
+    // index in `refno`; null if `id` is no such parameter or no maker owns the block.
+    ReferenceMaker* OwnerHoldingRef(ParamID id, int& refno);
     IOResult LoadDescriptor(ILoad* iload);
     IOResult LoadValue(ILoad* iload);
+    template <typename T>
+    IOResult LoadKeyed(ILoad* iload, ParamID id);
 
     ParamBlockDesc2* desc_;
     ReferenceMaker* owner_;

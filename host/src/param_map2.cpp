@@ -287,8 +287,8 @@ LPARAM ParamMap2::HandleOf(const Control& control) const {
 
 bool ParamMap2::ChooseItem(int id, int position) {
     Control* control = Actionable(id);
-    if (control == nullptr || !IsClass(*control, L"ComboBox") || position < 0 ||
-        static_cast<std::size_t>(position) >= control->items.size()) {
+    if (control == nullptr || !IsClass(*control, RoleClassName(ControlRole::ComboBox)) ||
+        position < 0 || static_cast<std::size_t>(position) >= control->items.size()) {
         return false;
     }
     const ComboItem& item = control->items[static_cast<std::size_t>(position)];
@@ -305,11 +305,12 @@ bool ParamMap2::TypeText(int id, const std::wstring& text) {
     Control* control = Actionable(id);
     if (control == nullptr) return false;
     WORD code = 0;
-    if (IsClass(*control, L"ComboBox")) {
+    if (IsClass(*control, RoleClassName(ControlRole::ComboBox))) {
         // The drop-down's own edit field: the text changes, the selection does not.
         control->text = text;
         code = kCbnEditChange;
-    } else if (IsClass(*control, L"CustEdit") || IsClass(*control, L"Edit")) {
+    } else if (IsClass(*control, RoleClassName(ControlRole::SpinnerEdit)) ||
+               IsClass(*control, L"Edit")) {
         const Bound* bound = BoundTo(*control);
         if (bound != nullptr) {
             double value = 0.0;
@@ -328,7 +329,9 @@ bool ParamMap2::TypeText(int id, const std::wstring& text) {
 
 bool ParamMap2::StepSpinner(int id, int clicks) {
     Control* control = Actionable(id);
-    if (control == nullptr || !IsClass(*control, L"SpinnerControl")) return false;
+    if (control == nullptr || !IsClass(*control, RoleClassName(ControlRole::Spinner))) {
+        return false;
+    }
     const Bound* bound = BoundTo(*control);
     if (bound == nullptr) return false;
     const long long count = std::llabs(static_cast<long long>(clicks));

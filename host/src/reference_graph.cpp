@@ -5,14 +5,6 @@
 
 namespace standin {
 
-namespace {
-
-bool Contains(const std::vector<ReferenceMaker*>& makers, const ReferenceMaker* maker) {
-    return std::find(makers.begin(), makers.end(), maker) != makers.end();
-}
-
-}  // namespace
-
 bool ReferenceGraph::Reaches(ReferenceMaker* maker, const ReferenceMaker* target) {
     // Shared targets are walked once, so that chains of diamonds cost no more than their size.
     std::vector<ReferenceMaker*> pending{maker};

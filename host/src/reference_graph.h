@@ -3,6 +3,7 @@
 // it stays usable while an object is being destroyed.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct RefNode {
     // more calls, and it is not deleted a second time.
     bool dying = false;
 };
+
+// Whether `maker` is among `makers`, such as the dependents of a target.
+inline bool Contains(const std::vector<ReferenceMaker*>& makers, const ReferenceMaker* maker) {
+    return std::find(makers.begin(), makers.end(), maker) != makers.end();
+}
 
 // The one friend of ReferenceMaker/ReferenceTarget: reaches their protected hooks and records.
 class ReferenceGraph {

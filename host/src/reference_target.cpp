@@ -1,10 +1,10 @@
 #include <ref.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "reference_graph.h"
 
+using standin::Contains;
 using standin::ReferenceGraph;
 
 ReferenceTarget::ReferenceTarget() = default;
@@ -39,12 +39,12 @@ RefResult ReferenceTarget::NotifyDependents(const Interval& changeInt, PartID pa
     std::shared_ptr<standin::RefNode> node = ReferenceGraph::Share(this);
     std::vector<ReferenceMaker*> makers;
     for (ReferenceMaker* maker : node->dependents) {
-        if (std::find(makers.begin(), makers.end(), maker) == makers.end()) makers.push_back(maker);
+        if (!Contains(makers, maker)) makers.push_back(maker);
     }
     RefTargetHandle sender = hTarg ? hTarg : this;
     for (ReferenceMaker* maker : makers) {
         const auto& current = node->dependents;
-        if (std::find(current.begin(), current.end(), maker) == current.end()) continue;
+        if (!Contains(current, maker)) continue;
         if (ReferenceGraph::Node(maker).dying) continue;
         if (sclass != NOTIFY_ALL && maker->SuperClassID() != sclass) continue;
         PartID part = partID;
@@ -52,7 +52,7 @@ RefResult ReferenceTarget::NotifyDependents(const Interval& changeInt, PartID pa
             ReferenceGraph::Notify(maker, changeInt, sender, part, message, propagate);
         // A handler that answers REF_STOP (or REF_HALT) keeps the message from its own
         // dependents; the other dependents of this target still get it.
-        if (std::find(current.begin(), current.end(), maker) == current.end()) continue;
+        if (!Contains(current, maker)) continue;
         if (propagate && result != REF_STOP && result != REF_HALT) {
             maker->NotifyDependents(changeInt, part, message, sclass, propagate);
         }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "byte_reader.h"
+#include "little_endian.h"
 
 namespace standin {
 
@@ -90,9 +91,7 @@ std::optional<ResourceFile> ResourceFile::Parse(const std::uint8_t* data, std::s
         entry.size = dataSize;
         file.resources.push_back(std::move(entry));
         // Entries start on 4-byte boundaries; padding missing after the last one is tolerated.
-        const std::size_t end = start + headerSize + dataSize;
-        const std::size_t padding = (4 - end % 4) % 4;
-        start = padding <= size - end ? end + padding : size;
+        start = AlignUp(start + headerSize + dataSize, 4, size);
     }
     return std::optional<ResourceFile>(std::move(file));
 }

@@ -78,10 +78,7 @@ IOResult SaveObject(ChunkWriter& isave, Graph& graph, std::size_t k, std::string
 
     const std::uint32_t identity[3] = {object->SuperClassID(), object->ClassID().PartA(),
                                        object->ClassID().PartB()};
-    ULONG written = 0;
-    isave.BeginChunk(kClassChunk);
-    isave.Write(identity, sizeof identity, &written);
-    isave.EndChunk();
+    WriteValueChunk(&isave, kClassChunk, identity);
 
     isave.BeginChunk(kDataChunk);
     const int depth = isave.Depth();
@@ -179,15 +176,18 @@ IOResult RestoreReferences(std::vector<Stored>& objects, std::string* error) {
         ReferenceTarget* object = objects[k].object;
         const std::vector<std::int32_t>& refs = objects[k].refs;
         for (std::size_t i = 0; i < refs.size(); ++i) {
-            const std::string which =
-                "reference " + std::to_string(i) + " of object " + std::to_string(k);
-            if (refs[i] < -1 || refs[i] >= count) return Failed(error, which + ": no such object");
+            const auto which = [i, k] {
+                return "reference " + std::to_string(i) + " of object " + std::to_string(k);
+            };
+            if (refs[i] < -1 || refs[i] >= count) {
+                return Failed(error, which() + ": no such object");
+            }
             ReferenceTarget* target =
                 refs[i] < 0 ? nullptr : objects[static_cast<std::size_t>(refs[i])].object;
             const int slot = static_cast<int>(i);
             if (slot < object->NumRefs() && object->GetReference(slot) == target) continue;
             if (object->ReplaceReference(slot, target, TRUE) != REF_SUCCEED) {
-                return Failed(error, which + ": cannot be restored");
+                return Failed(error, which() + ": cannot be restored");
             }
         }
     }
@@ -199,11 +199,8 @@ IOResult RestoreReferences(std::vector<Stored>& objects, std::string* error) {
 IOResult SaveScene(SceneRoots& roots, std::vector<std::uint8_t>& bytes, std::string* error) {
     bytes.clear();
     ChunkWriter isave;
-    ULONG written = 0;
     const std::uint32_t header[2] = {kMagic, kVersion};
-    isave.BeginChunk(kHeaderChunk);
-    isave.Write(header, sizeof header, &written);
-    isave.EndChunk();
+    WriteValueChunk(&isave, kHeaderChunk, header);
 
     Graph graph;
     std::vector<std::int32_t> rootIndices;

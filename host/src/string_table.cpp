@@ -1,6 +1,7 @@
 #include "string_table.h"
 
 #include "byte_reader.h"
+#include "little_endian.h"
 
 namespace standin {
 
@@ -13,7 +14,7 @@ std::optional<std::u16string> StringTableEntry(const std::uint8_t* block, std::s
     if (index >= kStringsPerBlock) {
         return std::nullopt;
     }
-    ByteReader reader(block, block != nullptr ? size : 0);
+    ByteReader reader(block, size);
     for (unsigned i = 0;; ++i) {
         std::uint16_t length = 0;
         reader.U16(&length, "string length");
@@ -24,7 +25,7 @@ std::optional<std::u16string> StringTableEntry(const std::uint8_t* block, std::s
         if (i == index) {
             std::u16string text(length, u'\0');
             for (std::size_t k = 0; k < length; ++k) {
-                text[k] = static_cast<char16_t>(units[2 * k] | units[2 * k + 1] << 8);
+                text[k] = static_cast<char16_t>(LoadU16(units + 2 * k));
             }
             return text;
         }

@@ -6,9 +6,12 @@ namespace {
 const wchar_t kEmpty[1] = {L'\0'};
 }
 
-void WStr::Assign(const wchar_t* text, std::size_t length) {
+void WStr::Assign(const wchar_t* head, std::size_t headLength, const wchar_t* tail,
+                  std::size_t tailLength) {
+    const std::size_t length = headLength + tailLength;
     wchar_t* fresh = new wchar_t[length + 1];
-    if (length) std::wmemcpy(fresh, text, length);
+    if (headLength) std::wmemcpy(fresh, head, headLength);
+    if (tailLength) std::wmemcpy(fresh + headLength, tail, tailLength);
     fresh[length] = L'\0';
     if (chars_ != kEmpty) delete[] chars_;
     chars_ = fresh;
@@ -29,9 +32,8 @@ WStr& WStr::operator=(const WStr& other) {
     return *this;
 }
 WStr& WStr::operator=(const wchar_t* text) {
-    if (!text) return *this = WStr();
-    WStr copy(text);  // text may point into this string
-    return *this = copy;
+    Assign(text, text ? std::wcslen(text) : 0);
+    return *this;
 }
 
 const wchar_t* WStr::data() const { return chars_; }
@@ -44,17 +46,13 @@ WStr WStr::operator+(const WStr& other) const {
     return result;
 }
 WStr& WStr::operator+=(const WStr& other) {
-    const std::size_t total = length_ + other.length_;
-    wchar_t* fresh = new wchar_t[total + 1];
-    std::wmemcpy(fresh, chars_, length_);
-    std::wmemcpy(fresh + length_, other.chars_, other.length_);
-    fresh[total] = L'\0';
-    if (chars_ != kEmpty) delete[] chars_;
-    chars_ = fresh;
-    length_ = total;
+    Assign(chars_, length_, other.chars_, other.length_);
     return *this;
 }
 bool WStr::operator==(const WStr& other) const {
     return length_ == other.length_ && std::wmemcmp(chars_, other.chars_, length_) == 0;
 }
-bool WStr::operator==(const wchar_t* other) const { return *this == WStr(other); }
+bool WStr::operator==(const wchar_t* other) const {
+    const std::size_t length = other ? std::wcslen(other) : 0;  // null compares as empty
+    return length_ == length && (length == 0 || std::wmemcmp(chars_, other, length) == 0);
+}

@@ -16,38 +16,44 @@ public:
     void SetTime(TimeValue t) { time_ = t; }
     int GBufferIDCalls() const { return gbufferIDCalls_; }
 
-    BOOL InMtlEditor() override;
-    LightDesc* Light(int n) override;
-    TimeValue CurTime() override;
-    int FaceNumber() override;
-    Point3 Normal() override;
-    Point3 GNormal() override;
-    Point3 V() override;
-    void SetView(Point3 p) override;
+    BOOL InMtlEditor() override { return FALSE; }
+    LightDesc* Light(int /*n*/) override { return nullptr; }
+    TimeValue CurTime() override { return time_; }
+    int FaceNumber() override { return 0; }
+    Point3 Normal() override { return normal_; }
+    Point3 GNormal() override { return normal_; }
+    Point3 V() override { return view_; }
+    void SetView(Point3 p) override { view_ = p; }
     // The view direction mirrored about the normal: V - 2 (N.V) N.
     Point3 ReflectVector() override;
     // Not modelled: the view direction, unbent.
-    Point3 RefractVector(float ior) override;
-    Point3 CamPos() override;
-    Point3 P() override;
-    Point3 DP() override;
-    Point3 PObj() override;
-    Point3 DPObj() override;
-    Box3 ObjectBox() override;
-    Point3 PObjRelBox() override;
-    Point3 DPObjRelBox() override;
-    void ScreenUV(Point2& uv, Point2& duv) override;
-    IPoint2 ScreenCoord() override;
-    Point3 UVW(int channel = 0) override;
-    Point3 DUVW(int channel = 0) override;
-    void DPdUVW(Point3 dP[3], int channel = 0) override;
-    void GetBGColor(Color& bgcol, Color& transp, BOOL fogBG = TRUE) override;
-    Point3 PointTo(const Point3& p, RefFrame ito) override;
-    Point3 PointFrom(const Point3& p, RefFrame ifrom) override;
-    Point3 VectorTo(const Point3& p, RefFrame ito) override;
-    Point3 VectorFrom(const Point3& p, RefFrame ifrom) override;
-    Matrix3 MatrixTo(RefFrame ito) override;
-    Matrix3 MatrixFrom(RefFrame ifrom) override;
+    Point3 RefractVector(float /*ior*/) override { return view_; }
+    Point3 CamPos() override { return Point3(); }
+    Point3 P() override { return Point3(); }
+    Point3 DP() override { return Point3(); }
+    Point3 PObj() override { return Point3(); }
+    Point3 DPObj() override { return Point3(); }
+    Box3 ObjectBox() override { return Box3(); }
+    Point3 PObjRelBox() override { return Point3(); }
+    Point3 DPObjRelBox() override { return Point3(); }
+    void ScreenUV(Point2& uv, Point2& duv) override {
+        uv = Point2();
+        duv = Point2();
+    }
+    IPoint2 ScreenCoord() override { return IPoint2(); }
+    Point3 UVW(int /*channel*/ = 0) override { return Point3(); }
+    Point3 DUVW(int /*channel*/ = 0) override { return Point3(); }
+    void DPdUVW(Point3 dP[3], int /*channel*/ = 0) override { dP[0] = dP[1] = dP[2] = Point3(); }
+    void GetBGColor(Color& bgcol, Color& transp, BOOL /*fogBG*/ = TRUE) override {
+        bgcol = Color();
+        transp = Color();
+    }
+    Point3 PointTo(const Point3& p, RefFrame /*ito*/) override { return p; }
+    Point3 PointFrom(const Point3& p, RefFrame /*ifrom*/) override { return p; }
+    Point3 VectorTo(const Point3& p, RefFrame /*ito*/) override { return p; }
+    Point3 VectorFrom(const Point3& p, RefFrame /*ifrom*/) override { return p; }
+    Matrix3 MatrixTo(RefFrame /*ito*/) override { return Matrix3(); }
+    Matrix3 MatrixFrom(RefFrame /*ifrom*/) override { return Matrix3(); }
     // Counts the call, then tags the output as the host does.
     void SetGBufferID(int gbid) override;
 
