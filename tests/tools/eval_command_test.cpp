@@ -2,6 +2,7 @@
 // usage errors and help.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -13,7 +14,10 @@
 namespace veltrane::tools {
 namespace {
 
+// glibc's %.9g, which the tool's output follows everywhere: a NaN keeps its sign ("-nan"),
+// which the Windows C runtime's printf drops.
 std::string Printf9g(float v) {
+    if (std::isnan(v)) return std::signbit(v) ? "-nan" : "nan";
     char text[32];
     std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));
     return text;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_file.h"
 #include "tests/tools/tool_runner.h"
 
@@ -63,9 +64,10 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
 }
 
 TEST(PluginInfo, RefusedInitializationGivesStatusTwo) {
-    ASSERT_EQ(setenv("LIFECYCLE_REFUSE_INITIALIZE", "1", 1), 0);
-    const ToolRun run = PluginInfo(LIFECYCLE_MODULE);
-    unsetenv("LIFECYCLE_REFUSE_INITIALIZE");
+    const ToolRun run = [] {
+        const ScopedEnv refuse("LIFECYCLE_REFUSE_INITIALIZE", "1");
+        return PluginInfo(LIFECYCLE_MODULE);
+    }();
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
               "cannot use module '" LIFECYCLE_MODULE "': its LibInitialize returned FALSE\n");

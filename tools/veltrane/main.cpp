@@ -5,7 +5,18 @@
 #include "tools/veltrane/eval_command.h"
 #include "tools/veltrane/plugin_info_command.h"
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#endif
+
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // Lines end in "\n" on every platform: the C runtime's text mode would write "\r\n".
+    for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+#endif
     CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
                  "veltrane"};
     veltrane::tools::AddEvalCommand(app);
