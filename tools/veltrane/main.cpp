@@ -6,6 +6,8 @@
 #include "tools/veltrane/plugin_info_command.h"
 
 #if defined(_WIN32)
+#include "tools/veltrane/rollout_command.h"
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -21,5 +23,8 @@ int main(int argc, char** argv) {
                  "veltrane"};
     veltrane::tools::AddEvalCommand(app);
     veltrane::tools::AddPluginInfoCommand(app);
+#if defined(_WIN32)
+    veltrane::tools::AddRolloutCommand(app);
+#endif
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }
