@@ -53,8 +53,13 @@ void DrawLabel(HWND window, HDC dc, RECT box, UINT format) {
     SelectObject(dc, old);
 }
 
-// What every host control does alike: keeps the dialog's font, repaints on a change.
-bool CommonMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+// Draws a control's client area `box` on `dc`.
+using Painter = void (*)(HWND window, HDC dc, RECT box);
+
+// What every host control does alike: keeps the dialog's font, repaints on a change, and
+// paints with its own painter.
+bool CommonMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, Painter paint,
+                   LRESULT& result) {
     switch (msg) {
         case WM_SETFONT:
             SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
@@ -69,74 +74,75 @@ bool CommonMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
             result = DefWindowProcW(window, msg, wParam, lParam);
             InvalidateRect(window, nullptr, TRUE);
             return true;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(window, &ps);
+            RECT box;
+            GetClientRect(window, &box);
+            paint(window, dc, box);
+            EndPaint(window, &ps);
+            result = 0;
+            return true;
+        }
         default:
             return false;
     }
 }
 
+UINT InactiveFlag(HWND window) {
+    return IsWindowEnabled(window) ? 0 : DFCS_INACTIVE;
+}
+
+// The two arrows of a spinner: the upper half steps up, the lower half down.
+LONG SpinnerMiddle(RECT box) {
+    return (box.top + box.bottom) / 2;
+}
+
 // CustEdit: a sunken field that shows the value.
+void PaintCustEdit(HWND window, HDC dc, RECT box) {
+    FillRect(dc, &box, GetSysColorBrush(IsWindowEnabled(window) ? COLOR_WINDOW : COLOR_BTNFACE));
+    DrawEdge(dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    box.left += 2;
+    DrawLabel(window, dc, box, DT_LEFT);
+}
+
 LRESULT CALLBACK CustEditProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (CommonMessage(window, msg, wParam, lParam, result)) return result;
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT box;
-        GetClientRect(window, &box);
-        FillRect(dc, &box,
-                 GetSysColorBrush(IsWindowEnabled(window) ? COLOR_WINDOW : COLOR_BTNFACE));
-        DrawEdge(dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        box.left += 2;
-        DrawLabel(window, dc, box, DT_LEFT);
-        EndPaint(window, &paint);
-        return 0;
-    }
+    if (CommonMessage(window, msg, wParam, lParam, PaintCustEdit, result)) return result;
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 // SpinnerControl: two arrows; a click on one steps the value through the dialog.
+void PaintSpinner(HWND window, HDC dc, RECT box) {
+    RECT up = box, down = box;
+    up.bottom = down.top = SpinnerMiddle(box);
+    DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP | InactiveFlag(window));
+    DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN | InactiveFlag(window));
+}
+
 LRESULT CALLBACK SpinnerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (CommonMessage(window, msg, wParam, lParam, result)) return result;
-    RECT box;
-    GetClientRect(window, &box);
-    const LONG middle = (box.top + box.bottom) / 2;
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        const UINT inactive = IsWindowEnabled(window) ? 0 : DFCS_INACTIVE;
-        RECT up = box, down = box;
-        up.bottom = middle;
-        down.top = middle;
-        DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP | inactive);
-        DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive);
-        EndPaint(window, &paint);
-        return 0;
-    }
+    if (CommonMessage(window, msg, wParam, lParam, PaintSpinner, result)) return result;
     if (msg == WM_LBUTTONDOWN) {
+        RECT box;
+        GetClientRect(window, &box);
         const int y = static_cast<short>(HIWORD(lParam));
         SendMessageW(GetParent(window), kSpinnerClick, static_cast<WPARAM>(GetDlgCtrlID(window)),
-                     y < middle ? 1 : -1);
+                     y < SpinnerMiddle(box) ? 1 : -1);
         return 0;
     }
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 // CustButton: a push button; a click (or BM_CLICK) sends BN_CLICKED to the dialog.
+void PaintCustButton(HWND window, HDC dc, RECT box) {
+    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONPUSH | InactiveFlag(window));
+    DrawLabel(window, dc, box, DT_CENTER);
+}
+
 LRESULT CALLBACK CustButtonProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (CommonMessage(window, msg, wParam, lParam, result)) return result;
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT box;
-        GetClientRect(window, &box);
-        DrawFrameControl(dc, &box, DFC_BUTTON,
-                         DFCS_BUTTONPUSH | (IsWindowEnabled(window) ? 0 : DFCS_INACTIVE));
-        DrawLabel(window, dc, box, DT_CENTER);
-        EndPaint(window, &paint);
-        return 0;
-    }
+    if (CommonMessage(window, msg, wParam, lParam, PaintCustButton, result)) return result;
     if (msg == WM_LBUTTONUP || msg == BM_CLICK) {
         if (IsWindowEnabled(window)) {
             SendMessageW(GetParent(window), WM_COMMAND,
