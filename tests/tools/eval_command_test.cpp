@@ -14,6 +14,13 @@
 namespace veltrane::tools {
 namespace {
 
+// The subcommands; `rollout` shows real windows, so only the Windows build has it.
+#if defined(_WIN32)
+#define VALID_COMMANDS "eval, plugin-info, rollout"
+#else
+#define VALID_COMMANDS "eval, plugin-info"
+#endif
+
 // glibc's %.9g, which the tool's output follows everywhere: a NaN keeps its sign ("-nan"),
 // which the Windows C runtime's printf drops.
 std::string Printf9g(float v) {
@@ -175,8 +182,8 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
-        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info)\n"},
-        {{}, "veltrane: missing command (valid commands: eval, plugin-info; see veltrane --help)\n"},
+        {{"render"}, "veltrane: unknown command 'render' (valid commands: " VALID_COMMANDS ")\n"},
+        {{}, "veltrane: missing command (valid commands: " VALID_COMMANDS "; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},

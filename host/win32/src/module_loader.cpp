@@ -3,6 +3,8 @@
 // detaches at the last unload.
 #include <standin/module_loader.h>
 
+#include "module_exports.h"
+
 #include <windows.h>
 
 #include <filesystem>
@@ -18,14 +20,6 @@ std::wstring WideFromUtf8(const std::string& text) {
     std::wstring wide(static_cast<std::size_t>(count), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), count);
     return wide;
-}
-
-// GetProcAddress returns a generic function pointer; casting through void (*)() keeps
-// -Wcast-function-type quiet about the conversion to the export's real type.
-template <typename Fn>
-void Bind(const Module& module, const char* name, Fn& fn, std::string& missing) {
-    fn = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(module.FindExport(name)));
-    if (!fn) missing += missing.empty() ? name : std::string(", ") + name;
 }
 
 }  // namespace
@@ -57,11 +51,10 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
     }
 
     std::unique_ptr<Module> module(new Module(path, handle));
-    const std::string missing = module->BindExports();
-    if (!missing.empty()) {
-        const bool several = missing.find(',') != std::string::npos;
-        return fail(std::string("it lacks the export") + (several ? "s " : " ") + missing);
-    }
+    // DllMain is the module's entry point, which the system loader has called; not an export.
+    std::string missing;
+    module->BindExports(missing);
+    if (!missing.empty()) return fail(LacksExports(missing));
     return module;
 }
 
@@ -70,18 +63,6 @@ Module::Module(std::string path, void* handle)
 
 Module::~Module() {
     FreeLibrary(instance_);
-}
-
-// DllMain is the module's entry point, which the system loader calls; it is not an export.
-std::string Module::BindExports() {
-    std::string missing;
-    Bind(*this, "LibDescription", libDescription_, missing);
-    Bind(*this, "LibNumberClasses", libNumberClasses_, missing);
-    Bind(*this, "LibClassDesc", libClassDesc_, missing);
-    Bind(*this, "LibVersion", libVersion_, missing);
-    Bind(*this, "LibInitialize", libInitialize_, missing);
-    Bind(*this, "LibShutdown", libShutdown_, missing);
-    return missing;
 }
 
 // GetProcAddress looks only at the module's own export table.
