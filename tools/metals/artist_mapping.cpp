@@ -35,7 +35,8 @@ ArtistChannel ArtistFromIor(double n, double k) {
     c.reflectivityClamped = r > kMaxReflectivity;
     c.reflectivity = std::min(r, kMaxReflectivity);
     const double nMax = NMax(c.reflectivity);
-    c.edgeTint = (nMax - n) / (nMax - NMin(c.reflectivity));
+    const double span = nMax - NMin(c.reflectivity);
+    c.edgeTint = span > 0.0 ? (nMax - n) / span : 0.0;
     return c;
 }
 

@@ -29,7 +29,8 @@ struct IorChannel {
 IorChannel IorFromArtist(double r, double g);
 
 /// r and g of a channel with index n + ik, n and k >= 0. n = 0 gives r = 1, which is
-/// clamped to kMaxReflectivity before g is computed.
+/// clamped to kMaxReflectivity before g is computed. n = 1, k = 0 (r = 0) fits every g; it
+/// gives g = 0.
 ArtistChannel ArtistFromIor(double n, double k);
 
 }  // namespace veltrane::tools
