@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/scratch_file.h"
+#include "tests/tools/nk_fixtures.h"
 #include "tests/tools/tool_runner.h"
 
 namespace veltrane::tools {
@@ -119,14 +120,7 @@ TEST(CurvesCommand, WritesPngAndSvgByTheExtension) {
 }
 
 TEST(NkCommand, ReadsADatabaseFileAndPrintsTheValuesAndTheScript) {
-    const ScratchFile file("nk-rows.yml",
-                           "DATA:\n"
-                           "  - type: tabulated nk\n"
-                           "    data: |\n"
-                           "        0.40 1.0 3.0\n"
-                           "        0.50 2.0 4.0\n"
-                           "        0.60 3.0 5.0\n"
-                           "        0.70 4.0 6.0\n");
+    const ScratchFile file("nk-rows.yml", kFourRowsNk);
     const ToolRun run = RunTool({"nk", file.Path()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");

@@ -173,9 +173,11 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
-        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info, curves, nk, "
+        {{"render"},
+         "veltrane: unknown command 'render' (valid commands: eval, plugin-info, curves, nk, "
          "presets)\n"},
-        {{}, "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets; see "
+        {{},
+         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets; see "
          "veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "

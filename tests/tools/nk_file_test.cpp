@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/tools/nk_fixtures.h"
 #include "tools/metals/nk_file.h"
 
 namespace veltrane::tools {
@@ -27,15 +28,7 @@ TEST(NkFile, ReproducesKnownValues) {
         std::string text;
         double wavelength, n, k;
     };
-    const std::string nk =
-        "REFERENCES: \"test rows\"\n"
-        "DATA:\n"
-        "  - type: tabulated nk\n"
-        "    data: |\n"
-        "        0.40 1.0 3.0\n"
-        "        0.50 2.0 4.0\n"
-        "        0.60 3.0 5.0\n"
-        "        0.70 4.0 6.0\n";
+    const std::string nk = kFourRowsNk;
     // The database's layout: n and k in separate blocks on different grids.
     const std::string separate =
         "DATA:\n"

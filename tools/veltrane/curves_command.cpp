@@ -72,10 +72,7 @@ int RunCurves(const CurvesOptions& o) {
         out = std::make_unique<OutputFile>("-o", o.output);
     }
     Report(materials);
-    if (std::fflush(stdout) != 0) {
-        std::perror("veltrane curves: cannot write the report");
-        return 1;
-    }
+    if (FlushOutput("curves") != 0) return 1;
     if (out && !(DrawCurves(materials, *format, *out) && out->Commit())) {
         std::fprintf(stderr, "veltrane curves: cannot write '%s'\n", o.output.c_str());
         return 1;

@@ -80,11 +80,7 @@ int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
     std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
                 double{c.a});
     std::printf("mono      %.6f\n", double{mono});
-    if (std::fflush(stdout) != 0) {
-        std::perror("veltrane eval: cannot write the output");
-        return 1;
-    }
-    return 0;
+    return FlushOutput("eval");
 }
 
 // The core itself, or the plug-in module loaded as a host loads it.

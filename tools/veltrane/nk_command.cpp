@@ -222,11 +222,7 @@ int Report(NkResult result) {
     for (const std::string& warning : result.warnings) {
         std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
     }
-    if (std::fflush(stdout) != 0) {
-        std::perror("veltrane nk: cannot write the output");
-        return 1;
-    }
-    return 0;
+    return FlushOutput("nk");
 }
 
 }  // namespace

@@ -142,11 +142,7 @@ int RunPresets(const std::string& format) {
     } else {
         throw UsageError("--format: '" + format + "' is not a format (valid: table, csv, json)");
     }
-    if (std::fflush(stdout) != 0) {
-        std::perror("veltrane presets: cannot write the output");
-        return 1;
-    }
-    return 0;
+    return FlushOutput("presets");
 }
 
 }  // namespace
