@@ -164,15 +164,21 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
         std::string err;
     };
     const Case cases[] = {
-        {{"eval", "--preset", "brass", "--mu", "1"},
-         "veltrane eval: unknown preset 'brass' (valid presets: silver, aluminium, aluminum, "
-         "gold, cobalt, chromium, copper, iron, nickel, platinum, titanium)\n"},
+        {{"eval", "--preset", "zinc", "--mu", "1"},
+         "veltrane eval: unknown preset 'zinc' (valid presets: silver, aluminium, aluminum, "
+         "gold, cobalt, chromium, copper, iron, nickel, platinum, titanium, brass-cu70zn30, "
+         "brass-cu85zn15, tungsten, palladium, mercury, lead, stainless-steel, rhodium, "
+         "iridium, beryllium, molybdenum, bismuth)\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "--shine", "3"},
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
-        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info)\n"},
-        {{}, "veltrane: missing command (valid commands: eval, plugin-info; see veltrane --help)\n"},
+        {{"render"},
+         "veltrane: unknown command 'render' (valid commands: eval, plugin-info, curves, nk, "
+         "presets)\n"},
+        {{},
+         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets; see "
+         "veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},

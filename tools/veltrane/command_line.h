@@ -32,6 +32,10 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
 /// naming the bad value and the valid choices, and 2.
 int RunCommandLine(CLI::App& app, int argc, const char* const* argv);
 
+/// Flushes standard output: 0, or 1 after a message "veltrane COMMAND: cannot write the
+/// output: REASON" when the output could not be written (a full disk, a closed pipe).
+int FlushOutput(const std::string& command);
+
 /// "--a, --b, --c": the long names of a command's options, for error messages.
 std::string OptionList(const CLI::App& command);
 

@@ -2,13 +2,19 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/curves_command.h"
 #include "tools/veltrane/eval_command.h"
+#include "tools/veltrane/nk_command.h"
 #include "tools/veltrane/plugin_info_command.h"
+#include "tools/veltrane/presets_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
                  "veltrane"};
     veltrane::tools::AddEvalCommand(app);
     veltrane::tools::AddPluginInfoCommand(app);
+    veltrane::tools::AddCurvesCommand(app);
+    veltrane::tools::AddNkCommand(app);
+    veltrane::tools::AddPresetsCommand(app);
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }
