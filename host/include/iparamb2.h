@@ -179,7 +179,9 @@ public:
     }
     virtual float GetFloat(ParamID id, TimeValue t = 0, int tabIndex = 0) = 0;
 
-    // The parameter whose change was notified last.
+    // The parameter whose change the block is notifying about right now; -1 when none is
+    // (a change relayed without a parameter, or after the notification). The second form
+    // also gives the tab index, and leaves `tabIndex` alone when it returns -1.
     virtual ParamID LastNotifyParamID() = 0;
     virtual ParamID LastNotifyParamID(int& tabIndex) = 0;
 
