@@ -12,6 +12,15 @@ void ClampBelow(float& v) {
 
 Color::Color(const AColor& c) : r(c.r), g(c.g), b(c.b) {}
 
+namespace {
+float Channel(std::uint32_t rgb, int shift) {
+    return static_cast<float>((rgb >> shift) & 0xffu) / 255.0f;
+}
+}  // namespace
+
+AColor::AColor(std::uint32_t rgb, float alph)
+    : r(Channel(rgb, 0)), g(Channel(rgb, 8)), b(Channel(rgb, 16)), a(alph) {}
+
 void AColor::ClampMax() {
     ClampAbove(r), ClampAbove(g), ClampAbove(b), ClampAbove(a);
 }
