@@ -155,3 +155,9 @@ public:
     virtual void DeleteThis() = 0;
     virtual ~RemapDir() {}
 };
+
+// A new remap directory for one clone operation; the caller frees it with its DeleteThis().
+CoreExport RemapDir* NewRemapDir(BOOL use_A_WORK2_flag = FALSE);
+// Copies `rm` and everything it references (each shared target once) through a remap
+// directory of its own.
+CoreExport ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rm);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <type_traits>
 
+#include <control.h>
+#include <iparamb2.h>
 #include <max.h>
 
 // An overload set that takes a Point3 or a Color: an AColor converts to both. Only named in
@@ -46,6 +48,18 @@ static_assert(REF_MAKER_CLASS_ID == 0x100);
 static_assert(REF_TARGET_CLASS_ID == 0x200);
 static_assert(std::is_same_v<decltype(PART_ALL), const PartID>, "a typed constant, not a macro");
 static_assert(PART_ALL == static_cast<PartID>(ALL_CHANNELS | PART_TM));
+
+// ---- Functions and fields a host program uses by these names
+
+static_assert(std::is_same_v<decltype(&Animating), int (*)()>);
+static_assert(std::is_same_v<decltype(&AnimateOn), void (*)()>);
+static_assert(std::is_same_v<decltype(&SuspendAnimate), void (*)()>);
+static_assert(std::is_same_v<decltype(&NewRemapDir), RemapDir* (*)(BOOL)>);
+static_assert(std::is_same_v<decltype(&CloneRefHierarchy), ReferenceTarget* (*)(ReferenceTarget*)>);
+static_assert(std::is_same_v<decltype(ParamDef::ctrl_IDs), int*>);
+static_assert(std::is_same_v<decltype(ParamDef::ctrl_count), short>);
+static_assert(std::is_same_v<decltype(&ClassDesc::GetParamBlockDescByID),
+                             ParamBlockDesc2* (ClassDesc::*)(BlockID)>);
 
 // ---- Point3
 
