@@ -2,8 +2,10 @@
 // descriptor "params" with its declared table, and the defaults of a new block.
 #include <climits>
 #include <string>
+#include <type_traits>
 
 #include "core/presets.h"
+#include "plugin/veltrane.h"
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/ctrl_ids.h"
 
@@ -11,6 +13,9 @@ namespace texmap_test {
 namespace {
 
 using TexmapParams = TexmapTest;
+
+// Nothing derives from the map: the host makes it through its class descriptor only.
+static_assert(std::is_final_v<Veltrane>);
 
 std::wstring Text(const MSTR& s) { return s.data(); }
 

@@ -101,10 +101,30 @@ public:
     int depth = 0;
 };
 
+// The failure is reported and the map's chunk is closed all the same.
 TEST_F(TexmapPersistence, AFailedWriteIsReported) {
     MapPtr map = NewMap();
     FailingSave isave;
     EXPECT_EQ(map->Save(&isave), IO_ERROR);
+    EXPECT_EQ(isave.depth, 0);
+}
+
+// A reader whose every chunk fails to close, as a stream damaged past a chunk's end would.
+class FailingClose : public standin::ChunkReader {
+public:
+    using ChunkReader::ChunkReader;
+    IOResult CloseChunk() override {
+        ChunkReader::CloseChunk();
+        return IO_ERROR;
+    }
+};
+
+TEST_F(TexmapPersistence, AChunkThatFailsToCloseFailsTheLoad) {
+    MapPtr source = NewMap();
+    const Bytes saved = Concat({kForeignData, SavedBy(*source)});
+    MapPtr map = NewMap();
+    FailingClose reader(saved.data(), saved.size());
+    EXPECT_EQ(map->Load(&reader), IO_ERROR);
 }
 
 TEST_F(TexmapPersistence, LoadReadsTheHeaderChunkAndSkipsOthers) {
