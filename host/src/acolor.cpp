@@ -1,4 +1,5 @@
-// Colour clamps. The comparisons are false for a NaN, so a NaN component passes unchanged.
+// AColor's out-of-line members (the clamps and the RGB-value constructor) and Color's
+// conversion from it. The clamps' comparisons are false for a NaN, so a NaN component stays.
 #include <Geom/acolor.h>
 
 namespace {
