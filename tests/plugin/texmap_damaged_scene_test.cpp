@@ -19,26 +19,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class DamagedScene : public TexmapTest {
+class DamagedScene : public TexmapScene {
   protected:
-    void SetUp() override {
-        TexmapTest::SetUp();
-        if (!HasFatalFailure()) RegisterClass();
-    }
-
-    Texmap* AddNewMap(standin::SceneRoots& scene) {
-        Texmap* map = NewMap().release();
-        EXPECT_GE(scene.Add(map), 0);
-        return map;
-    }
-
-    static Bytes Save(standin::SceneRoots& scene) {
-        Bytes bytes;
-        std::string error;
-        EXPECT_EQ(standin::SaveScene(scene, bytes, &error), IO_OK) << error;
-        return bytes;
-    }
-
     static IOResult Load(const Bytes& bytes, standin::SceneRoots& into, std::string* error) {
         return standin::LoadScene(bytes.data(), bytes.size(), standin::ClassDirectory::Host(), into,
                                   error);

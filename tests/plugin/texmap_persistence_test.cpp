@@ -211,28 +211,6 @@ TEST_F(TexmapPersistence, DamagedStreamsGiveIOError) {
 
 // ---- Scene round trips
 
-class TexmapScene : public TexmapTest {
-protected:
-    void SetUp() override {
-        TexmapTest::SetUp();
-        if (!HasFatalFailure()) RegisterClass();
-    }
-
-    // A new map held by `scene`, which deletes it when it goes.
-    Texmap* AddNewMap(standin::SceneRoots& scene) {
-        Texmap* map = NewMap().release();
-        EXPECT_GE(scene.Add(map), 0);
-        return map;
-    }
-
-    static Bytes Save(standin::SceneRoots& scene) {
-        Bytes bytes;
-        std::string error;
-        EXPECT_EQ(standin::SaveScene(scene, bytes, &error), IO_OK) << error;
-        return bytes;
-    }
-};
-
 const TimeValue kTimes[] = {-100, 0, 25, 50, 100, 150, 300, 1000};
 
 void ExpectSameMap(Texmap& loaded, Texmap& original) {
