@@ -171,8 +171,8 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
          "veltrane eval: unknown option '--shine' (valid options: " + evalOptions + ")\n"},
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
-        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info)\n"},
-        {{}, "veltrane: missing command (valid commands: eval, plugin-info; see veltrane --help)\n"},
+        {{"render"}, "veltrane: unknown command 'render' (valid commands: eval, plugin-info, preview)\n"},
+        {{}, "veltrane: missing command (valid commands: eval, plugin-info, preview; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},

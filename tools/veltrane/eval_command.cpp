@@ -10,10 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "core/presets.h"
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
-#include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
 
@@ -28,18 +27,6 @@ struct EvalOptions {
     bool viaPlugin = false;
     std::string module = VELTRANE_DEFAULT_MODULE;
 };
-
-float Number(const std::string& option, const std::string& text) {
-    if (const auto value = ParseFloat(text)) return *value;
-    throw UsageError(option + ": '" + text +
-                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
-}
-
-std::array<float, 3> Triple(const std::string& option, const std::string& text) {
-    if (const auto values = ParseTriple(text)) return *values;
-    throw UsageError(option + ": '" + text +
-                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
-}
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -57,34 +44,21 @@ struct Sample : SampleInput {
 
 Sample ReadSample(const EvalOptions& o) {
     Sample s;
-    if (!o.preset.empty()) {
-        const auto index = FindPresetByName(o.preset);
-        if (!index) {
-            throw UsageError("unknown preset '" + o.preset +
-                             "' (valid presets: " + PresetNameList() + ")");
-        }
-        s.material = std::string(PresetName(*index));
-        s.ior = FindMetalPreset(*index)->ior;
-    } else if (!o.n.empty() && !o.k.empty()) {
-        const auto n = Triple("--n", o.n);
-        const auto k = Triple("--k", o.k);
-        s.material = "custom";
-        s.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    } else {
-        throw UsageError("missing material (valid: --preset NAME, or --n R,G,B with --k R,G,B)");
-    }
+    const NamedMetal metal = MetalOption(o.preset, o.n, o.k);
+    s.material = metal.name;
+    s.ior = metal.ior;
 
     if (!o.angle.empty()) {
-        s.angle = Number("--angle", o.angle);
+        s.angle = NumberOption("--angle", o.angle);
         s.mu = FacingFromDegrees(*s.angle);
     } else if (!o.mu.empty()) {
-        s.mu = Number("--mu", o.mu);
+        s.mu = NumberOption("--mu", o.mu);
     } else {
         throw UsageError("missing view (valid: --angle DEG or --mu X)");
     }
-    if (!o.hue.empty()) s.hue = Number("--hue", o.hue);
-    if (!o.sat.empty()) s.sat = Number("--sat", o.sat);
-    if (!o.gamma.empty()) s.gamma = Number("--gamma", o.gamma);
+    if (!o.hue.empty()) s.hue = NumberOption("--hue", o.hue);
+    if (!o.sat.empty()) s.sat = NumberOption("--sat", o.sat);
+    if (!o.gamma.empty()) s.gamma = NumberOption("--gamma", o.gamma);
     return s;
 }
 

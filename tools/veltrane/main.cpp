@@ -4,11 +4,13 @@
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/eval_command.h"
 #include "tools/veltrane/plugin_info_command.h"
+#include "tools/veltrane/preview_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
                  "veltrane"};
     veltrane::tools::AddEvalCommand(app);
     veltrane::tools::AddPluginInfoCommand(app);
+    veltrane::tools::AddPreviewCommand(app);
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }

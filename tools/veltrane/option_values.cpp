@@ -1,0 +1,83 @@
+#include "tools/veltrane/option_values.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "core/presets.h"
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/preset_names.h"
+
+namespace veltrane::tools {
+namespace {
+
+// Shortest text that reads back to the float: 0.05, not 0.0500000007.
+std::string Shortest(float value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+}  // namespace
+
+float NumberOption(const std::string& option, const std::string& text) {
+    if (const auto value = ParseFloat(text)) return *value;
+    throw UsageError(option + ": '" + text +
+                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
+}
+
+void CheckOptionRange(const std::string& option, const std::string& text, float value, float low,
+                      float high) {
+    if (value >= low && value <= high) return;
+    const std::string shown = Shortest(value);
+    throw UsageError(option + ": '" + text + "' " + (shown == text ? "is" : "has " + shown) +
+                     " out of range (valid: " + Shortest(low) + " to " + Shortest(high) + ")");
+}
+
+float NumberOptionIn(const std::string& option, const std::string& text, float low, float high) {
+    const float value = NumberOption(option, text);
+    CheckOptionRange(option, text, value, low, high);
+    return value;
+}
+
+int WholeOptionIn(const std::string& option, const std::string& text, int low, int high) {
+    int value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(text.data(), last, value);
+    const bool whole = !text.empty() && end == last && ec != std::errc::invalid_argument;
+    if (whole && ec == std::errc() && value >= low && value <= high) return value;
+    throw UsageError(option + ": '" + text + "' is " +
+                     (whole ? "out of range" : "not a whole number") +
+                     " (valid: " + std::to_string(low) + " to " + std::to_string(high) + ")");
+}
+
+std::array<float, 3> TripleOption(const std::string& option, const std::string& text) {
+    if (const auto values = ParseTriple(text)) return *values;
+    throw UsageError(option + ": '" + text +
+                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
+}
+
+NamedMetal MetalOption(const std::string& preset, const std::string& n, const std::string& k) {
+    NamedMetal metal;
+    if (!preset.empty()) {
+        const auto index = FindPresetByName(preset);
+        const MetalPreset* row = index ? FindMetalPreset(*index) : nullptr;
+        if (!row) {
+            throw UsageError("unknown preset '" + preset + "' (valid presets: " + PresetNameList() +
+                             ")");
+        }
+        metal.name = std::string(PresetName(*index));
+        metal.preset = *index;
+        metal.ior = row->ior;
+    } else if (!n.empty() && !k.empty()) {
+        const auto nv = TripleOption("--n", n);
+        const auto kv = TripleOption("--k", k);
+        metal.name = "custom";
+        metal.ior = {nv[0], nv[1], nv[2], kv[0], kv[1], kv[2]};
+    } else {
+        throw UsageError("missing material (valid: --preset NAME, or --n R,G,B with --k R,G,B)");
+    }
+    return metal;
+}
+
+}  // namespace veltrane::tools
