@@ -12,7 +12,7 @@ constexpr float kHorizon = 1.0f;
 constexpr float kZenith = 0.25f;
 constexpr float kKeyStrength = 6.0f;
 constexpr float kKeySharpness = 60.0f;  // cosine exponent: the larger, the smaller the light
-const Point3 kKeyDirection{-0.55f, 0.65f, 0.52f};
+const Point3 kKeyDirection{-0.551269f, 0.651501f, 0.521200f};  // unit: above left, in front
 
 float Smoothstep(float low, float high, float x) {
     const float t = std::clamp((x - low) / (high - low), 0.0f, 1.0f);
