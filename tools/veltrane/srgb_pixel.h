@@ -7,8 +7,8 @@
 
 namespace veltrane::tools {
 
-/// A linear value clamped into [0, 1], encoded with the sRGB transfer function and rounded
-/// to 8 bits (NaN counts as 0). What a display expects, as the host's colour-managed
+/// The 8-bit sRGB code nearest to a linear value clamped into [0, 1] (NaN counts as 0),
+/// nearest in the encoded scale. What a display expects, as the host's colour-managed
 /// sample slot shows it.
 std::uint8_t SrgbByte(float linear);
 
