@@ -28,6 +28,12 @@ TEST(SrgbPixel, EncodesClampsAndPremultiplies) {
     } bytes[] = {{0.0f, 0},         {1.0f, 255}, {0.5f, 188}, {0.0031308f, 10},
                  {0.2158605f, 128}, {-0.5f, 0},  {7.0f, 255}, {nan, 0}};
     for (const auto& c : bytes) EXPECT_EQ(SrgbByte(c.linear), c.byte) << c.linear;
+    // Everywhere the nearest code of the transfer function, written out plainly.
+    for (int i = 1; i < 100000; ++i) {
+        const float x = static_cast<float>(i) / 100000.0f;
+        const double e = x <= 0.0031308f ? 12.92 * x : 1.055 * std::pow(x, 1.0 / 2.4) - 0.055;
+        ASSERT_EQ(SrgbByte(x), std::lround(e * 255.0)) << x;
+    }
 
     const struct {
         Color colour;
@@ -79,7 +85,7 @@ TEST(LitMetal, MirrorsFloorHorizonSkyAndKeyLight) {
     } light[] = {
         {{0.0f, -1.0f, 0.0f}, 0.0f, 0.05f},              // floor straight below: dark
         {{0.0f, 0.0f, 1.0f}, 0.7f, 1.0f},                // horizon: bright
-        {{0.0f, 1.0f, 0.0f}, 0.2f, 0.4f},                // zenith: dimmer
+        {{0.0f, 1.0f, 0.0f}, 0.4f, 0.6f},                // zenith: dimmer
         {{-0.551269f, 0.651501f, 0.5212f}, 5.0f, 8.0f},  // into the key light
     };
     for (const auto& l : light) {

@@ -9,7 +9,7 @@ namespace {
 constexpr float kNadir = 0.03f;
 constexpr float kFloorEdge = 0.16f;  // the floor towards the horizon, lit by the sky
 constexpr float kHorizon = 1.0f;
-constexpr float kZenith = 0.25f;
+constexpr float kZenith = 0.5f;
 constexpr float kKeyStrength = 6.0f;
 constexpr float kKeySharpness = 60.0f;  // cosine exponent: the larger, the smaller the light
 const Point3 kKeyDirection{-0.551269f, 0.651501f, 0.521200f};  // unit: above left, in front

@@ -75,20 +75,43 @@ class RowShader {
     SlotShading shading_;
 };
 
-// Waits for the workers, reporting progress meanwhile when asked to.
-void AwaitWorkers(std::vector<std::thread>& workers, const std::atomic<std::size_t>& rowsDone,
-                  std::size_t rows, std::mutex& mutex, std::condition_variable& finished,
-                  const int& running, const RenderProgress& progress) {
-    if (progress) {
-        std::unique_lock<std::mutex> lock(mutex);
-        while (!finished.wait_for(lock, std::chrono::milliseconds(100),
-                                  [&running] { return running == 0; })) {
-            progress(static_cast<double>(rowsDone.load()) / static_cast<double>(rows));
+// The rows still to render, handed out one at a time, and the tally of the work done.
+class RowQueue {
+  public:
+    RowQueue(const std::vector<RowJob>& jobs, int threads) : jobs_(jobs), running_(threads) {}
+
+    // A render thread's loop: rows until none is left.
+    void Work(const RowShader& shader) {
+        std::uint64_t mine = 0;
+        for (std::size_t i = next_++; i < jobs_.size(); i = next_++) {
+            mine += shader.Shade(jobs_[i]);
+            ++rowsDone_;
         }
+        samples_ += mine;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (--running_ == 0) finished_.notify_one();
     }
-    for (std::thread& worker : workers) worker.join();
-    if (progress) progress(1.0);
-}
+
+    // Until every render thread is through, reports the fraction done about ten times a second.
+    void Await(const RenderProgress& progress) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        while (!finished_.wait_for(lock, std::chrono::milliseconds(100),
+                                   [this] { return running_ == 0; })) {
+            progress(static_cast<double>(rowsDone_.load()) / static_cast<double>(jobs_.size()));
+        }
+        progress(1.0);
+    }
+
+    std::uint64_t Samples() const { return samples_.load(); }
+
+  private:
+    const std::vector<RowJob>& jobs_;
+    std::atomic<std::size_t> next_{0}, rowsDone_{0};
+    std::atomic<std::uint64_t> samples_{0};
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    int running_;
+};
 
 }  // namespace
 
@@ -98,6 +121,7 @@ SlotPixels RenderSlots(const std::vector<const PluginTexmap*>& maps, int size, S
     pixels.size = size;
     const std::size_t width = static_cast<std::size_t>(size);
     std::vector<RowJob> jobs;
+    pixels.tiles.reserve(maps.size());
     for (const PluginTexmap* map : maps) {
         pixels.tiles.emplace_back(width * width);
         for (int y = 0; y < size; ++y) {
@@ -108,25 +132,12 @@ SlotPixels RenderSlots(const std::vector<const PluginTexmap*>& maps, int size, S
 
     const SlotGeometry geometry(size);
     const RowShader shader(geometry, shading);
-    std::atomic<std::size_t> next{0}, rowsDone{0};
-    std::atomic<std::uint64_t> samples{0};
-    std::mutex mutex;
-    std::condition_variable finished;
-    int running = threads;
-    const auto work = [&] {
-        std::uint64_t mine = 0;
-        for (std::size_t i = next++; i < jobs.size(); i = next++) {
-            mine += shader.Shade(jobs[i]);
-            ++rowsDone;
-        }
-        samples += mine;
-        const std::lock_guard<std::mutex> lock(mutex);
-        if (--running == 0) finished.notify_one();
-    };
+    RowQueue queue(jobs, threads);
     std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t) workers.emplace_back(work);
-    AwaitWorkers(workers, rowsDone, jobs.size(), mutex, finished, running, progress);
-    pixels.samples = samples.load();
+    for (int t = 0; t < threads; ++t) workers.emplace_back([&] { queue.Work(shader); });
+    if (progress) queue.Await(progress);
+    for (std::thread& worker : workers) worker.join();
+    pixels.samples = queue.Samples();
     return pixels;
 }
 
