@@ -158,7 +158,7 @@ TEST(EvalCommand, ReportsOneSampleForPeople) {
 
 TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
     const std::string evalOptions =
-        "--help, --preset, --n, --k, --angle, --mu, --hue, --sat, --gamma, --batch, --via-plugin, --module";
+        "--help, --preset, --n, --k, --hue, --sat, --gamma, --angle, --mu, --batch, --via-plugin, --module";
     struct Case {
         std::vector<std::string> args;
         std::string err;

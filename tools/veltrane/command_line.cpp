@@ -71,6 +71,11 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
     return sub;
 }
 
+CLI::Option* AddTextOption(CLI::App& command, const std::string& name, std::string& value,
+                           const std::string& valueName, const std::string& description) {
+    return command.add_option(name, value, description)->type_name(valueName);
+}
+
 std::string OptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {

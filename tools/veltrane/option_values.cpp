@@ -80,4 +80,21 @@ NamedMetal MetalOption(const std::string& preset, const std::string& n, const st
     return metal;
 }
 
+MetalOptionSet AddMetalOptions(CLI::App& command, MetalOptionText& text,
+                               const std::string& presetValue, const std::string& presetHelp) {
+    MetalOptionSet set{};
+    set.preset = AddTextOption(command, "--preset", text.preset, presetValue, presetHelp);
+    set.n = AddTextOption(command, "--n", text.n, "R,G,B", "Real part of the index per channel");
+    set.k = AddTextOption(command, "--k", text.k, "R,G,B", "Extinction coefficient per channel");
+    set.hue = AddTextOption(command, "--hue", text.hue, "H", "Hue shift in degrees (default 0)");
+    set.sat =
+        AddTextOption(command, "--sat", text.sat, "S", "Saturation change in percent (default 0)");
+    set.gamma = AddTextOption(command, "--gamma", text.gamma, "G",
+                              "Exponent applied to each channel (default 1)");
+    set.preset->excludes(set.n)->excludes(set.k);
+    set.n->needs(set.k);
+    set.k->needs(set.n);
+    return set;
+}
+
 }  // namespace veltrane::tools

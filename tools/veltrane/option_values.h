@@ -1,6 +1,8 @@
 // Option text to values for the subcommands, with one form of message for every mistake.
 #pragma once
 
+#include <CLI/CLI.hpp>
+
 #include <array>
 #include <string>
 
@@ -36,5 +38,20 @@ struct NamedMetal {
 /// The metal of --preset NAME, or of --n R,G,B with --k R,G,B; a UsageError for an unknown
 /// name, malformed values, or no material at all.
 NamedMetal MetalOption(const std::string& preset, const std::string& n, const std::string& k);
+
+/// The options that choose a metal and its colour controls, as typed.
+struct MetalOptionText {
+    std::string preset, n, k, hue, sat, gamma;
+};
+
+/// The options AddMetalOptions added, for further relations between options.
+struct MetalOptionSet {
+    CLI::Option *preset, *n, *k, *hue, *sat, *gamma;
+};
+
+/// Adds --preset (its value shown as presetValue, described by presetHelp), --n and --k
+/// (each needs the other, neither goes with --preset), --hue, --sat and --gamma to command.
+MetalOptionSet AddMetalOptions(CLI::App& command, MetalOptionText& text,
+                               const std::string& presetValue, const std::string& presetHelp);
 
 }  // namespace veltrane::tools

@@ -30,8 +30,8 @@ constexpr const char* kAllPresets = "all";
 
 // Option values as typed; checked after parsing so that every mistake gets a message of
 // the same form.
-struct PreviewOptions {
-    std::string preset, n, k, hue, sat, gamma, size, threads, output;
+struct PreviewOptions : MetalOptionText {
+    std::string size, threads, output;
     bool lit = false;
     std::string module = VELTRANE_DEFAULT_MODULE;
 };
@@ -174,29 +174,17 @@ void AddPreviewCommand(CLI::App& app) {
         "  veltrane preview --preset gold --lit --size 512 -o gold.png\n"
         "  veltrane preview --n 0.2,0.9,1.1 --k 3.9,2.4,2.2 --hue 20 -o custom.png\n");
 
-    const auto addOption = [preview](const char* name, std::string& value, const char* valueName,
-                                     const std::string& description) {
-        return preview->add_option(name, value, description)->type_name(valueName);
-    };
-    CLI::Option* preset = addOption("--preset", options->preset, "NAME|all",
-                                    "Metal preset, or all ten (default copper)");
-    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel");
-    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel");
-    addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)");
-    addOption("--sat", options->sat, "S", "Saturation change in percent (default 0)");
-    addOption("--gamma", options->gamma, "G", "Exponent applied to each channel (default 1)");
-    addOption("--size", options->size, "PX",
-              "Width and height of a slot in pixels, 16 to 1024 (default 256)");
-    addOption("--threads", options->threads, "N",
-              "Render threads, 1 to 256 (default: the hardware's, " +
-                  std::to_string(DefaultThreads()) + ")");
+    AddMetalOptions(*preview, *options, "NAME|all", "Metal preset, or all ten (default copper)");
+    AddTextOption(*preview, "--size", options->size, "PX",
+                  "Width and height of a slot in pixels, 16 to 1024 (default 256)");
+    AddTextOption(*preview, "--threads", options->threads, "N",
+                  "Render threads, 1 to 256 (default: the hardware's, " +
+                      std::to_string(DefaultThreads()) + ")");
     preview->add_flag("--lit", options->lit, "Show the map as the specular colour of a lit metal");
-    addOption("-o,--output", options->output, "FILE.png", "The picture to write")->required();
-    addOption("--module", options->module, "FILE", "Plug-in module")->capture_default_str();
-
-    preset->excludes(n)->excludes(k);
-    n->needs(k);
-    k->needs(n);
+    AddTextOption(*preview, "-o,--output", options->output, "FILE.png", "The picture to write")
+        ->required();
+    AddTextOption(*preview, "--module", options->module, "FILE", "Plug-in module")
+        ->capture_default_str();
 }
 
 }  // namespace veltrane::tools
