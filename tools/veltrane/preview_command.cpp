@@ -132,15 +132,16 @@ int RunPreview(const PreviewOptions& o) {
         sources.push_back(maps[i].get());
         if (metals.size() > 1) labels.push_back(Capitalised(metals[i].name));
     }
-    SlotPixels pixels;
-    {
-        ProgressBar bar(stderr);
-        pixels = RenderSlots(sources, size, o.lit ? SlotShading::kLitMetal : SlotShading::kMap,
-                             threads, [&bar](double done) { bar.Show(done); });
-    }
     try {
+        SlotPixels pixels;
+        {
+            ProgressBar bar(stderr);
+            pixels = RenderSlots(sources, size, o.lit ? SlotShading::kLitMetal : SlotShading::kMap,
+                                 threads, [&bar](double done) { bar.Show(done); });
+        }
         WritePreviewPng(pixels, labels, out);
-    } catch (const std::runtime_error& e) {
+    } catch (const std::exception& e) {
+        // Out of memory, no threads, a full disk: no mistake of the caller's.
         std::cerr << "veltrane preview: " << e.what() << "\n";
         return 1;
     }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "tools/veltrane/lit_metal.h"
@@ -78,7 +79,19 @@ class RowShader {
 // The rows still to render, handed out one at a time, and the tally of the work done.
 class RowQueue {
   public:
-    RowQueue(const std::vector<RowJob>& jobs, int threads) : jobs_(jobs), running_(threads) {}
+    explicit RowQueue(const std::vector<RowJob>& jobs) : jobs_(jobs) {}
+
+    // Starts a render thread on the queue; false if the system has no thread to give.
+    bool StartWorker(std::vector<std::thread>& workers, const RowShader& shader) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        try {
+            workers.emplace_back([this, &shader] { Work(shader); });
+        } catch (const std::system_error&) {
+            return false;
+        }
+        ++running_;
+        return true;
+    }
 
     // A render thread's loop: rows until none is left.
     void Work(const RowShader& shader) {
@@ -110,7 +123,7 @@ class RowQueue {
     std::atomic<std::uint64_t> samples_{0};
     std::mutex mutex_;
     std::condition_variable finished_;
-    int running_;
+    int running_ = 0;
 };
 
 }  // namespace
@@ -132,10 +145,16 @@ SlotPixels RenderSlots(const std::vector<const PluginTexmap*>& maps, int size, S
 
     const SlotGeometry geometry(size);
     const RowShader shader(geometry, shading);
-    RowQueue queue(jobs, threads);
+    RowQueue queue(jobs);
     std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t) workers.emplace_back([&] { queue.Work(shader); });
-    if (progress) queue.Await(progress);
+    workers.reserve(static_cast<std::size_t>(threads));
+    for (int t = 0; t < threads && queue.StartWorker(workers, shader); ++t) {
+    }
+    if (workers.empty()) {
+        queue.Work(shader);  // no thread to be had: the calling thread renders
+    } else if (progress) {
+        queue.Await(progress);
+    }
     for (std::thread& worker : workers) worker.join();
     pixels.samples = queue.Samples();
     return pixels;
