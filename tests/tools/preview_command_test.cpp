@@ -248,11 +248,13 @@ TEST(PreviewCommand, BadInputExitsWithStatus2AndLeavesNoFile) {
         EXPECT_TRUE(folder.Entries().empty()) << c.err;
     }
     // Output names the command cannot use.
-    for (const std::string& file : {folder.File("picture.jpg"), folder.File("no/such/dir.png")}) {
+    fs::create_directory(folder.File("folder.png"));
+    for (const std::string& file :
+         {folder.File("picture.jpg"), folder.File("no/such/dir.png"), folder.File("folder.png")}) {
         const ToolRun run = RunTool({"preview", "--size", "16", "-o", file});
         EXPECT_EQ(run.status, 2) << run.err;
         EXPECT_NE(run.err.find(file), std::string::npos) << run.err;
-        EXPECT_TRUE(folder.Entries().empty());
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"folder.png"});
     }
 }
 

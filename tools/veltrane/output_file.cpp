@@ -24,6 +24,10 @@ mode_t NewFileMode() {
 }  // namespace
 
 OutputFile::OutputFile(std::string finalPath) : path(std::move(finalPath)) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        throw UsageError("cannot create '" + path + "': it is a folder");
+    }
     temporary = path + ".tmp-XXXXXX";
     fd = ::mkstemp(temporary.data());
     if (fd < 0) {

@@ -12,7 +12,7 @@ namespace veltrane::tools {
 class OutputFile {
   public:
     /// Creates the temporary file; a UsageError naming path and the reason if it cannot be
-    /// created (no such directory, no permission).
+    /// created (no such folder, no permission) or path is a folder.
     explicit OutputFile(std::string path);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
