@@ -85,7 +85,7 @@ void RegisterPreviewBenchmarks() {
 // Renders on one and on two threads taken in turn, the best of many rounds each: the
 // neighbours' load drifts between runs but hardly within one round.
 void PrintPreviewScaling() {
-    constexpr int kRounds = 40;
+    constexpr int kRounds = 150;
     double best[2] = {1e30, 1e30};
     std::uint64_t samples = 0;
     for (int round = 0; round < kRounds; ++round) {

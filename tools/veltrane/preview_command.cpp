@@ -98,11 +98,13 @@ std::vector<std::unique_ptr<PluginTexmap>> OpenMaps(const std::vector<NamedMetal
         std::string error;
         std::unique_ptr<PluginTexmap> map = PluginTexmap::Open(o.module, &error);
         if (!map) throw UsageError(error);
-        if (metal.preset == kPresetCustom) {
-            CheckIor(*map, metal, o);
-            map->SetCustomIor(metal.ior);
-        } else {
+        // The plug-in's own metals are chosen in its preset list; any other metal's values
+        // are typed in as Custom, as a user would.
+        if (metal.preset >= kPresetFirstMetal && metal.preset <= kPresetLastMetal) {
             map->SelectPreset(metal.preset);
+        } else {
+            if (metal.preset == kPresetCustom) CheckIor(*map, metal, o);
+            map->SetCustomIor(metal.ior);
         }
         SetChecked(*map, veltrane_params::kHue, "--hue", o.hue);
         SetChecked(*map, veltrane_params::kSat, "--sat", o.sat);
