@@ -158,7 +158,7 @@ TEST(EvalCommand, ReportsOneSampleForPeople) {
 
 TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
     const std::string evalOptions =
-        "--help, --preset, --n, --k, --angle, --mu, --hue, --sat, --gamma, --batch, --via-plugin, --module";
+        "--help, --preset, --n, --k, --hue, --sat, --gamma, --angle, --mu, --batch, --via-plugin, --module";
     struct Case {
         std::vector<std::string> args;
         std::string err;
@@ -175,9 +175,9 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
         {{"render"},
          "veltrane: unknown command 'render' (valid commands: eval, plugin-info, curves, nk, "
-         "presets)\n"},
+         "presets, preview)\n"},
         {{},
-         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets; see "
+         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets, preview; see "
          "veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "

@@ -78,6 +78,11 @@ int FlushOutput(const std::string& command) {
     return 1;
 }
 
+CLI::Option* AddTextOption(CLI::App& command, const std::string& name, std::string& value,
+                           const std::string& valueName, const std::string& description) {
+    return command.add_option(name, value, description)->type_name(valueName);
+}
+
 std::string OptionList(const CLI::App& command) {
     std::string list;
     for (const CLI::Option* option : command.get_options()) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "core/param_store.h"
@@ -73,8 +74,14 @@ int RunCurves(const CurvesOptions& o) {
     }
     Report(materials);
     if (FlushOutput("curves") != 0) return 1;
-    if (out && !(DrawCurves(materials, *format, *out) && out->Commit())) {
-        std::fprintf(stderr, "veltrane curves: cannot write '%s'\n", o.output.c_str());
+    if (!out) return 0;
+    try {
+        if (!DrawCurves(materials, *format, *out)) {
+            throw std::runtime_error("cannot write '" + o.output + "'");
+        }
+        out->Commit();
+    } catch (const std::runtime_error& e) {
+        std::fprintf(stderr, "veltrane curves: %s\n", e.what());
         return 1;
     }
     return 0;

@@ -21,8 +21,8 @@ namespace {
 
 // Option values as typed; they are checked after parsing so that every mistake gets a
 // message of the same form.
-struct EvalOptions {
-    std::string preset, n, k, angle, mu, hue, sat, gamma;
+struct EvalOptions : MetalOptionText {
+    std::string angle, mu;
     bool batch = false;
     bool viaPlugin = false;
     std::string module = VELTRANE_DEFAULT_MODULE;
@@ -127,34 +127,24 @@ void AddEvalCommand(CLI::App& app) {
         "as a host drives it (class descriptor, parameter block, Update, EvalColor with the\n"
         "identity output stage); both ways agree bit for bit.\n");
 
-    const auto addOption = [eval](const char* name, std::string& value, const char* valueName,
-                                  const char* description) {
-        return eval->add_option(name, value, description)->type_name(valueName);
-    };
-    CLI::Option* preset = addOption("--preset", options->preset, "NAME", "Metal preset by name");
-    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel");
-    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel");
-    CLI::Option* angle =
-        addOption("--angle", options->angle, "DEG", "Angle between view and normal in degrees");
-    CLI::Option* mu = addOption("--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
-    CLI::Option* hue = addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)");
-    CLI::Option* sat =
-        addOption("--sat", options->sat, "S", "Saturation change in percent (default 0)");
-    CLI::Option* gamma =
-        addOption("--gamma", options->gamma, "G", "Exponent applied to each channel (default 1)");
+    const MetalOptionSet metal = AddMetalOptions(*eval, *options, "NAME", "Metal preset by name");
+    CLI::Option* angle = AddTextOption(*eval, "--angle", options->angle, "DEG",
+                                       "Angle between view and normal in degrees");
+    CLI::Option* mu =
+        AddTextOption(*eval, "--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
-    CLI::Option* viaPlugin = eval->add_flag("--via-plugin", options->viaPlugin,
-                                            "Evaluate through the loaded plug-in module");
-    addOption("--module", options->module, "FILE", "Plug-in module for --via-plugin")
+    CLI::Option* viaPlugin = eval->add_flag(
+        "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
+    AddTextOption(*eval, "--module", options->module, "FILE", "Plug-in module for --via-plugin")
         ->capture_default_str()
         ->needs(viaPlugin);
 
-    preset->excludes(n)->excludes(k);
-    n->needs(k);
-    k->needs(n);
     angle->excludes(mu);
-    for (CLI::Option* other : {preset, n, k, angle, mu, hue, sat, gamma}) batch->excludes(other);
+    for (CLI::Option* other :
+         {metal.preset, metal.n, metal.k, angle, mu, metal.hue, metal.sat, metal.gamma}) {
+        batch->excludes(other);
+    }
 }
 
 }  // namespace veltrane::tools

@@ -7,6 +7,7 @@
 #include "tools/veltrane/nk_command.h"
 #include "tools/veltrane/plugin_info_command.h"
 #include "tools/veltrane/presets_command.h"
+#include "tools/veltrane/preview_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Veltrane: conductor Fresnel colours of metals, as the texture map computes them",
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
     veltrane::tools::AddCurvesCommand(app);
     veltrane::tools::AddNkCommand(app);
     veltrane::tools::AddPresetsCommand(app);
+    veltrane::tools::AddPreviewCommand(app);
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }

@@ -1,55 +1,70 @@
 #include "tools/veltrane/output_file.h"
 
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 
 #include "tools/veltrane/command_line.h"
 
 namespace veltrane::tools {
+namespace {
 
-OutputFile::OutputFile(const std::string& option, std::string path) : path_(std::move(path)) {
-    // O_EXCL keeps us from writing through someone else's file; the mode leaves the
-    // permissions to the umask, as for any new file.
-    for (int attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
-        temporary_ = path_ + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
+// The permissions open() would give a new file: 0666 less the process's umask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+}  // namespace
+
+OutputFile::OutputFile(const std::string& option, std::string finalPath)
+    : path(std::move(finalPath)) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        throw UsageError(option + ": cannot create '" + path + "' (it is a folder)");
     }
-    if (fd_ < 0) {
-        throw UsageError(option + ": cannot create '" + path_ + "' (" + std::strerror(errno) + ")");
+    temporary = path + ".tmp-XXXXXX";
+    fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        throw UsageError(option + ": cannot create '" + path + "' (" + std::strerror(errno) + ")");
     }
 }
 
 OutputFile::~OutputFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!committed_) ::unlink(temporary_.c_str());
+    if (fd >= 0) ::close(fd);
+    if (!committed) ::unlink(temporary.c_str());
 }
 
 bool OutputFile::Write(const void* data, std::size_t size) {
     const char* bytes = static_cast<const char*>(data);
-    while (!failed_ && size > 0) {
-        const ssize_t written = ::write(fd_, bytes, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            failed_ = true;
+    while (size > 0 && writeError == 0) {
+        const ssize_t n = ::write(fd, bytes, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            writeError = n < 0 ? errno : EIO;
             break;
         }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
     }
-    return !failed_;
+    return writeError == 0;
 }
 
-bool OutputFile::Commit() {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) failed_ = true;
-    if (!failed_ && std::rename(temporary_.c_str(), path_.c_str()) == 0) committed_ = true;
-    return committed_;
+void OutputFile::Commit() {
+    if (writeError == 0 && ::fchmod(fd, NewFileMode()) != 0) writeError = errno;
+    if (::close(fd) != 0 && writeError == 0) writeError = errno;
+    fd = -1;
+    if (writeError == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) writeError = errno;
+    if (writeError != 0) {
+        throw std::runtime_error("cannot write '" + path + "': " + std::strerror(writeError));
+    }
+    committed = true;
 }
 
 }  // namespace veltrane::tools

@@ -1,5 +1,4 @@
-// An output file that appears complete or not at all: written under a temporary name in
-// the same folder and renamed over the final name when committed.
+// Output files that appear whole or not at all.
 #pragma once
 
 #include <cstddef>
@@ -7,31 +6,32 @@
 
 namespace veltrane::tools {
 
+/// A file written under a temporary name in the directory of its final path, and renamed
+/// to that path by Commit. Destroyed without a commit (an error, an exception), it removes
+/// the temporary file, so a failed run leaves neither a partial file nor a stray one.
 class OutputFile {
   public:
-    /// Creates the temporary file beside path. A folder that does not exist or cannot be
-    /// written to is a UsageError naming option and path.
+    /// Creates the temporary file; a UsageError naming option, path and the reason if it
+    /// cannot be created (no such folder, no permission) or path is a folder.
     OutputFile(const std::string& option, std::string path);
-    /// Removes the temporary file unless Commit succeeded.
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    /// Appends bytes; false once any write has failed.
+    const std::string& Path() const { return path; }
+    /// Writes size bytes; false on a write error.
     bool Write(const void* data, std::size_t size);
-
-    /// Closes the file and renames it to the final name; false (and the temporary file
-    /// removed) if a write, the close or the rename failed.
-    bool Commit();
-
-    const std::string& Path() const { return path_; }
+    /// Closes the temporary file and renames it to the final path, with the permissions a
+    /// new file gets; a std::runtime_error naming the path if an earlier write, the close or
+    /// the rename failed.
+    void Commit();
 
   private:
-    std::string path_;
-    std::string temporary_;
-    int fd_ = -1;
-    bool failed_ = false;
-    bool committed_ = false;
+    std::string path;
+    std::string temporary;
+    int fd = -1;
+    int writeError = 0;  // errno of a failed write, 0 while none failed
+    bool committed = false;
 };
 
 }  // namespace veltrane::tools
