@@ -229,7 +229,7 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(rows[3],
               "gold,Gold,3,0.11114,0.615,1.2865,3.5041,1.7816,1.5789,0.9671,0.5746,0.3335,251,"
               "200,156,0.9992,0.9507,0.7567,\"Babar & Weaver 2015, Appl. Opt. 54, 477\","
-              "main/Au/nk/Babar.yml");
+              "main/Au/nk/Babar.yml,,,,,,");
 
     const ToolRun table = RunTool({"presets"});
     EXPECT_EQ(Lines(table.out).size(), 23u);
