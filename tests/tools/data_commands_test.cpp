@@ -14,6 +14,7 @@
 #include "tests/support/scratch_file.h"
 #include "tests/tools/nk_fixtures.h"
 #include "tests/tools/tool_runner.h"
+#include "tests/tools/usage_error_check.h"
 
 namespace veltrane::tools {
 namespace {
@@ -280,14 +281,7 @@ TEST(DataCommands, BadInputGivesStatusTwoOneLineAndNoOutputFile) {
         {{"presets", "--format", "xml"},
          "--format: 'xml' is not a format (valid: table, csv, json)"},
     };
-    for (const Case& c : cases) {
-        const ToolRun run = RunTool(c.args);
-        const std::string prefix = "veltrane " + c.args[0] + ": ";
-        EXPECT_EQ(run.status, 2) << c.err;
-        EXPECT_EQ(run.out, "") << c.err;
-        EXPECT_EQ(run.err.rfind(prefix + c.err, 0), 0u) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
-    }
+    for (const Case& c : cases) ExpectUsageError(c.args, c.err);
     EXPECT_TRUE(folder.Entries().empty());
 }
 
@@ -297,6 +291,12 @@ TEST(DataCommands, HelpExplainsEachCommand) {
         {"nk", "never extrapolated"},
         {"nk", "f0 = 1 is a pole"},
         {"presets", "--format"},
+        {"nk", "--spectral"},
+        {"nk", "end values are held"},
+        {"convert", "F82-tint"},
+        {"convert", "--format json"},
+        {"curves", "--model openpbr"},
+        {"presets", "absent"},
     };
     for (const auto& [command, phrase] : cases) {
         const ToolRun run = RunTool({command, "--help"});

@@ -15,6 +15,7 @@
 #include "tests/support/scratch_file.h"
 #include "tests/tools/spectral_fixtures.h"
 #include "tests/tools/tool_runner.h"
+#include "tests/tools/usage_error_check.h"
 
 namespace veltrane::tools {
 namespace {
@@ -217,14 +218,7 @@ TEST(SpectralCommands, BadInputGivesStatusTwoOneLineAndNoOutput) {
         {{"curves", "--spectral", late.Path()}, late.Path() + ": the data (n 0.42"},
         {{"presets", "--data", "/nonexistent"}, "--data: '/nonexistent' holds no CIE tables"},
     };
-    for (const Case& c : cases) {
-        const ToolRun run = RunTool(c.args);
-        const std::string prefix = "veltrane " + c.args[0] + ": ";
-        EXPECT_EQ(run.status, 2) << c.err;
-        EXPECT_EQ(run.out, "") << c.err;
-        EXPECT_EQ(run.err.rfind(prefix + c.err, 0), 0u) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
-    }
+    for (const Case& c : cases) ExpectUsageError(c.args, c.err);
     // The environment variable, when set, must name a folder with the tables.
     ::setenv("VELTRANE_DATA", "/nonexistent", 1);
     const ToolRun env = RunTool({"nk", flat.Path(), "--spectral"});
@@ -233,18 +227,6 @@ TEST(SpectralCommands, BadInputGivesStatusTwoOneLineAndNoOutput) {
     EXPECT_EQ(env.err,
               "veltrane nk: VELTRANE_DATA='/nonexistent' holds no CIE tables "
               "(cie1931_2deg_5nm.csv, cie_d65_5nm.csv)\n");
-}
-
-TEST(SpectralCommands, HelpExplainsEachNewOption) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"nk", "--spectral"},         {"nk", "end values are held"}, {"convert", "F82-tint"},
-        {"convert", "--format json"}, {"curves", "--model openpbr"}, {"presets", "absent"},
-    };
-    for (const auto& [command, phrase] : cases) {
-        const ToolRun run = RunTool({command, "--help"});
-        EXPECT_EQ(run.status, 0);
-        EXPECT_NE(run.out.find(phrase), std::string::npos) << command << ": " << phrase;
-    }
 }
 
 }  // namespace

@@ -72,21 +72,9 @@ std::string Note(const char* format, const char* channel, double value) {
     return text;
 }
 
-void NoteFit(const FittedChannel& fit, std::size_t c, std::vector<std::string>& warnings) {
-    if (fit.reflectivityClipped) {
-        warnings.push_back(
-            Note("%s base_color clipped to %g for the fit: 1 is a pole (n and k "
-                 "grow without bound)",
-                 kChannelNames[c], kMaxReflectivity));
-    }
-    if (fit.edgeClamped) {
-        char text[200];
-        std::snprintf(text, sizeof text,
-                      "%s: the map cannot reach this edge colour with this base_color (it "
-                      "reaches %.4f to %.4f at mu 1/7); the nearer end is taken",
-                      kChannelNames[c], fit.edgeLow, fit.edgeHigh);
-        warnings.push_back(text);
-    }
+std::string PoleNote(std::size_t c) {
+    return Note("%s base_color clamped to %g: 1 is a pole (n and k grow without bound)",
+                kChannelNames[c], kMaxReflectivity);
 }
 
 // The model's colours of the map's n and k, with what had to be clipped.
@@ -108,10 +96,7 @@ void ColoursFromIor(Conversion& conv) {
             conv.baseColor[c] = artist.reflectivity;
             conv.specularColor[c] = artist.edgeTint;
             if (artist.reflectivityClamped) {
-                conv.warnings.push_back(
-                    Note("%s base_color clamped to %g: 1 is a pole of the "
-                         "mapping",
-                         kChannelNames[c], kMaxReflectivity));
+                conv.warnings.push_back(PoleNote(c));
             }
             if (artist.edgeTint < 0.0 || artist.edgeTint > 1.0) {
                 conv.warnings.push_back(
@@ -129,15 +114,12 @@ void IorFromColours(Conversion& conv) {
         double n = 0.0, k = 0.0;
         if (conv.model == Model::kOpenPbr) {
             const FittedChannel fit = IorFromF82(conv.baseColor[c], conv.specularColor[c]);
-            NoteFit(fit, c, conv.warnings);
+            NoteFit(fit, c, "base_color", conv.warnings);
             n = fit.n, k = fit.k;
         } else {
             const IorChannel ior = IorFromArtist(conv.baseColor[c], conv.specularColor[c]);
             if (ior.reflectivityClamped) {
-                conv.warnings.push_back(
-                    Note("%s base_color clamped to %g: 1 is a pole of the "
-                         "mapping",
-                         kChannelNames[c], kMaxReflectivity));
+                conv.warnings.push_back(PoleNote(c));
             }
             n = ior.n, k = ior.k;
         }

@@ -6,12 +6,11 @@
 #include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/closed_form_deviation.h"
+#include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
 
 namespace veltrane::tools {
 namespace {
-
-constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
 
 Rgb Clipped(const Rgb& rgb) {
     Rgb shown;
@@ -29,26 +28,25 @@ void NoteGamut(const Rgb& rgb, const char* what, std::vector<std::string>& warni
     }
 }
 
-void NoteFit(const FittedChannel& fit, std::size_t c, double edge,
+}  // namespace
+
+void NoteFit(const FittedChannel& fit, std::size_t channel, const char* f0Name,
              std::vector<std::string>& warnings) {
-    char text[200];
+    char text[240];
     if (fit.reflectivityClipped) {
         std::snprintf(text, sizeof text,
-                      "%s f0 clipped to %g for the fit: f0 = 1 is a pole (n and k grow without "
-                      "bound)",
-                      kChannelNames[c], kMaxReflectivity);
+                      "%s %s clipped to %g for the fit: 1 is a pole (n and k grow without bound)",
+                      kChannelNames[channel], f0Name, kMaxReflectivity);
         warnings.push_back(text);
     }
     if (fit.edgeClamped) {
         std::snprintf(text, sizeof text,
-                      "%s edge colour %.4f lies outside what the map reaches with this f0 "
-                      "(%.4f to %.4f); the fit takes the nearer end",
-                      kChannelNames[c], edge, fit.edgeLow, fit.edgeHigh);
+                      "%s: the map cannot reach this edge colour with this %s (it reaches %.4f "
+                      "to %.4f at mu 1/7); the fit takes the nearer end",
+                      kChannelNames[channel], f0Name, fit.edgeLow, fit.edgeHigh);
         warnings.push_back(text);
     }
 }
-
-}  // namespace
 
 SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
                              const std::string& path) {
@@ -72,7 +70,7 @@ SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
     m.edgeShown = Clipped(m.edge);
     for (std::size_t c = 0; c < 3; ++c) {
         m.fit[c] = FitTwoAngles(m.f0Shown[c], m.edgeShown[c]);
-        NoteFit(m.fit[c], c, m.edgeShown[c], m.warnings);
+        NoteFit(m.fit[c], c, "f0", m.warnings);
         m.ior.*kIorParamFields[c].field = static_cast<float>(m.fit[c].n);
         m.ior.*kIorParamFields[c + 3].field = static_cast<float>(m.fit[c].k);
     }

@@ -27,6 +27,11 @@ struct SpectralMetal {
 SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
                              const std::string& path);
 
+/// Warnings for a channel of a two-angle fit: the colour head-on (named f0Name) clipped at
+/// the pole, an edge colour out of the closed form's reach.
+void NoteFit(const FittedChannel& fit, std::size_t channel, const char* f0Name,
+             std::vector<std::string>& warnings);
+
 /// The integrated colour at every facing value of the curves' sweep, clipped into [0, 1].
 std::array<std::vector<double>, 3> SpectralSweep(const CieTables& tables, const SpectralNk& nk);
 
