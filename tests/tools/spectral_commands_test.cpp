@@ -90,6 +90,30 @@ TEST(NkSpectral, HeldEndsAndTheFitAreReported) {
     EXPECT_EQ(run.out.find("\num "), std::string::npos);  // no channel wavelengths
 }
 
+TEST(NkSpectral, ColoursOutsideSrgbAreClippedAndReported) {
+    // Reflective in the red, absorbing in the blue, like gold: red lies outside sRGB.
+    const ScratchFile file("reddish.yml",
+                           "DATA:\n  - type: tabulated nk\n    data: |\n"
+                           "      0.38 1.6 1.9\n      0.50 1.0 1.8\n      0.55 0.4 2.3\n"
+                           "      0.60 0.2 3.0\n      0.78 0.15 4.8\n");
+    const ToolRun run = RunTool({"nk", file.Path(), "--spectral"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Row(run.out, "spec f0"),
+              (std::vector<std::string>{"1.054832", "0.699555", "0.368614"}));
+    EXPECT_EQ(Row(run.out, "f0 8-bit"), (std::vector<std::string>{"255", "218", "163"}));
+    EXPECT_EQ(Row(run.out, "f0"), (std::vector<std::string>{"0.999000", "0.699555", "0.368614"}));
+    EXPECT_EQ(Row(run.out, "n").size(), 3u);  // a long decimal still stands apart
+    const std::string warnings[] = {
+        "red f0 1.0548 lies outside the sRGB gamut; clipped to 1",
+        "red edge colour 1.0020 lies outside the sRGB gamut; clipped to 1",
+        "red f0 clipped to 0.999 for the fit: 1 is a pole",
+        "red: the map cannot reach this edge colour with this f0",
+    };
+    for (const std::string& w : warnings) {
+        EXPECT_NE(run.err.find("veltrane nk: warning: " + w), std::string::npos) << w;
+    }
+}
+
 TEST(Convert, PresetsToTheModelsAndBackThroughTheJson) {
     const ToolRun gold = RunTool({"convert", "--preset", "gold", "--to", "openpbr"});
     EXPECT_EQ(gold.status, 0);

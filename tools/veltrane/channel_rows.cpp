@@ -7,9 +7,19 @@
 
 namespace veltrane::tools {
 
+namespace {
+
+// A cell padded to the column width, with at least one space after a longer one.
+std::string Padded(const std::string& cell) {
+    constexpr std::size_t kColumn = 12;
+    return cell + std::string(cell.size() < kColumn ? kColumn - cell.size() : 1, ' ');
+}
+
+}  // namespace
+
 void PrintChannelRow(int labelWidth, const std::string& label, const Cells& cells) {
-    std::printf("%-*s%-12s%-12s%s\n", labelWidth, label.c_str(), cells[0].c_str(), cells[1].c_str(),
-                cells[2].c_str());
+    std::printf("%-*s%s%s%s\n", labelWidth, label.c_str(), Padded(cells[0]).c_str(),
+                Padded(cells[1]).c_str(), cells[2].c_str());
 }
 
 Cells FormatCells(const char* format, const std::array<double, 3>& values) {

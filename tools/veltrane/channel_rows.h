@@ -12,7 +12,8 @@ inline constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
 
 using Cells = std::array<std::string, 3>;
 
-/// Prints "label" padded to labelWidth, then the three cells in columns of 12.
+/// Prints "label" padded to labelWidth, then the three cells in columns of 12 (a longer
+/// cell is followed by one space).
 void PrintChannelRow(int labelWidth, const std::string& label, const Cells& cells);
 
 /// Each value printed with a printf format such as "%.6f".
