@@ -175,10 +175,10 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
         {{"render"},
          "veltrane: unknown command 'render' (valid commands: eval, plugin-info, curves, nk, "
-         "presets, preview)\n"},
+         "presets, preview, convert)\n"},
         {{},
-         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets, preview; see "
-         "veltrane --help)\n"},
+         "veltrane: missing command (valid commands: eval, plugin-info, curves, nk, presets, "
+         "preview, convert; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},

@@ -18,6 +18,11 @@ double NMax(double r) {
 
 }  // namespace
 
+double NormalReflectance(double n, double k) {
+    const double k2 = k * k;
+    return ((n - 1.0) * (n - 1.0) + k2) / ((n + 1.0) * (n + 1.0) + k2);
+}
+
 IorChannel IorFromArtist(double r, double g) {
     IorChannel c;
     c.reflectivityClamped = r > kMaxReflectivity;
@@ -30,8 +35,7 @@ IorChannel IorFromArtist(double r, double g) {
 
 ArtistChannel ArtistFromIor(double n, double k) {
     ArtistChannel c;
-    const double k2 = k * k;
-    const double r = ((n - 1.0) * (n - 1.0) + k2) / ((n + 1.0) * (n + 1.0) + k2);
+    const double r = NormalReflectance(n, k);
     c.reflectivityClamped = r > kMaxReflectivity;
     c.reflectivity = std::min(r, kMaxReflectivity);
     const double nMax = NMax(c.reflectivity);

@@ -24,6 +24,9 @@ struct IorChannel {
     bool reflectivityClamped = false;
 };
 
+/// The reflectance head-on of a channel n + ik, ((n - 1)^2 + k^2) / ((n + 1)^2 + k^2).
+double NormalReflectance(double n, double k);
+
 /// n and k of a channel with reflectivity r in [0, 1] (clamped to kMaxReflectivity) and
 /// edge tint g in [0, 1].
 IorChannel IorFromArtist(double r, double g);

@@ -17,15 +17,26 @@ float SweepFacing(int step) {
     return static_cast<float>(std::cos(SweepDegrees(step) * (kPi / 180.0)));
 }
 
-Deviation ClosedFormDeviation(float n, float k) {
+std::vector<double> ExactSweep(float n, float k) {
+    std::vector<double> sweep;
+    for (int step = 0; step <= kSweepSteps; ++step) {
+        sweep.push_back(ExactConductorReflectance(n, k, SweepFacing(step)));
+    }
+    return sweep;
+}
+
+Deviation DeviationFrom(float n, float k, const std::vector<double>& reference) {
     Deviation worst;
     for (int step = 0; step <= kSweepSteps; ++step) {
-        const float mu = SweepFacing(step);
-        const double exact = ExactConductorReflectance(n, k, mu);
-        const double difference = std::fabs(double{FresnelConductor(n, k, mu)} - exact);
+        const double closed = FresnelConductor(n, k, SweepFacing(step));
+        const double difference = std::fabs(closed - reference[static_cast<std::size_t>(step)]);
         if (difference > worst.largest) worst = {difference, SweepDegrees(step)};
     }
     return worst;
+}
+
+Deviation ClosedFormDeviation(float n, float k) {
+    return DeviationFrom(n, k, ExactSweep(n, k));
 }
 
 // The closed form treats n^2 + k^2 as one term, which holds where k dominates. The table

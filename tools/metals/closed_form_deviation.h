@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace veltrane::tools {
 
@@ -27,6 +28,13 @@ struct Deviation {
 /// Deviation of one channel with index n + ik. The closed form is the core's
 /// FresnelConductor (single precision); the exact value is taken at the same facing value.
 Deviation ClosedFormDeviation(float n, float k);
+
+/// The exact reflectance of a channel at every step of the sweep.
+std::vector<double> ExactSweep(float n, float k);
+
+/// The largest absolute difference between the closed form of a channel and reference, a
+/// value per step of the sweep, and the first angle where it occurs.
+Deviation DeviationFrom(float n, float k, const std::vector<double>& reference);
 
 /// Why the closed form is known to be poor for a channel like this one, for warnings:
 /// "k near 0 (a dielectric-like channel)", "n < 1 with small k", or empty.

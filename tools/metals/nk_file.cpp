@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <exception>
 
 namespace veltrane::tools {
@@ -169,6 +170,14 @@ std::optional<double> Interpolate(const std::vector<NkSample>& curve, double wav
     const NkSample& hi = *above;
     const double t = (wavelength - lo.wavelength) / (hi.wavelength - lo.wavelength);
     return lo.value + t * (hi.value - lo.value);
+}
+
+std::string CurveRange(const std::vector<NkSample>& curve) {
+    if (curve.empty()) return "no data";
+    char text[64];
+    std::snprintf(text, sizeof text, "%g to %g um", curve.front().wavelength,
+                  curve.back().wavelength);
+    return text;
 }
 
 }  // namespace veltrane::tools

@@ -39,4 +39,7 @@ NkParse ParseNkFile(std::string_view text, std::string_view fileName);
 /// nothing when wavelength lies outside the rows' range (never extrapolated).
 std::optional<double> Interpolate(const std::vector<NkSample>& curve, double wavelength);
 
+/// "0.4 to 0.7 um": the wavelengths a curve covers, for messages.
+std::string CurveRange(const std::vector<NkSample>& curve);
+
 }  // namespace veltrane::tools

@@ -13,7 +13,6 @@
 #include "core/fresnel.h"
 #include "core/param_store.h"
 #include "tools/metals/closed_form_deviation.h"
-#include "tools/metals/exact_fresnel.h"
 #include "tools/veltrane/output_file.h"
 
 namespace veltrane::tools {
@@ -108,7 +107,7 @@ void Curve(cairo_t* cr, double top, double bottom, double low, double high, Valu
     cairo_stroke(cr);
 }
 
-void Legend(cairo_t* cr) {
+void Legend(cairo_t* cr, const std::string& reference) {
     SetColour(cr, kInk);
     cairo_set_line_width(cr, 2.0);
     Line(cr, kLeft + 8.0, kBottom - 26.0, kLeft + 28.0, kBottom - 26.0);
@@ -118,21 +117,22 @@ void Legend(cairo_t* cr) {
     cairo_set_line_width(cr, 1.2);
     Line(cr, kLeft + 8.0, kBottom - 12.0, kLeft + 28.0, kBottom - 12.0);
     cairo_set_dash(cr, nullptr, 0, 0.0);
-    Text(cr, kLeft + 33.0, kBottom - 8.0, "exact Fresnel", 10.0, false);
+    Text(cr, kLeft + 33.0, kBottom - 8.0, reference, 10.0, false);
 }
 
 // The strip's half range: at least the stated bound, else the largest deviation rounded up.
-double StripRange(const ComplexIOR& ior) {
+double StripRange(const CurveSet& set) {
     double largest = kClosedFormBound;
-    for (int c = 0; c < 3; ++c) {
-        const float n = ior.*kIorParamFields[c].field;
-        const float k = ior.*kIorParamFields[c + 3].field;
-        largest = std::max(largest, ClosedFormDeviation(n, k).largest);
+    for (std::size_t c = 0; c < 3; ++c) {
+        const float n = set.material.ior.*kIorParamFields[c].field;
+        const float k = set.material.ior.*kIorParamFields[c + 3].field;
+        largest = std::max(largest, DeviationFrom(n, k, set.values[c]).largest);
     }
     return std::ceil(largest * 100.0 - 1e-9) / 100.0;
 }
 
-void Panel(cairo_t* cr, const Material& material) {
+void Panel(cairo_t* cr, const CurveSet& set) {
+    const Material& material = set.material;
     SetColour(cr, kInk);
     Text(cr, kLeft, 18.0, material.title, 14.0, true);
     std::string values = "n";
@@ -145,10 +145,10 @@ void Panel(cairo_t* cr, const Material& material) {
     Text(cr, kLeft, 36.0, "reflectance", 10.0, false);
 
     Axes(cr, kTop, kBottom, 0.0, 1.0, {0.0, 0.25, 0.5, 0.75, 1.0}, "%.2f");
-    const double range = StripRange(material.ior);
+    const double range = StripRange(set);
     Axes(cr, kStripTop, kStripBottom, -range, range, {-range, 0.0, range}, "%+.2f");
     SetColour(cr, kInk);
-    Text(cr, kLeft, kStripTop - 6.0, "map minus exact", 10.0, false);
+    Text(cr, kLeft, kStripTop - 6.0, "map minus " + set.reference, 10.0, false);
     for (int degrees = 0; degrees <= 90; degrees += 15) {
         Text(cr, X(degrees), kStripBottom + 14.0, Format("%.0f", degrees), 10.0, false, 0.5);
     }
@@ -161,22 +161,22 @@ void Panel(cairo_t* cr, const Material& material) {
         const auto closed = [&](int step) {
             return double{FresnelConductor(n, k, SweepFacing(step))};
         };
-        const auto exact = [&](int step) {
-            return ExactConductorReflectance(n, k, SweepFacing(step));
+        const auto reference = [&](int step) {
+            return set.values[static_cast<std::size_t>(c)][static_cast<std::size_t>(step)];
         };
         SetColour(cr, kChannelColours[c]);
         cairo_set_line_width(cr, 2.0);
         Curve(cr, kTop, kBottom, 0.0, 1.0, closed);
         Curve(cr, kStripTop, kStripBottom, -range, range,
-              [&](int step) { return closed(step) - exact(step); });
+              [&](int step) { return closed(step) - reference(step); });
         cairo_set_line_width(cr, 1.2);
         cairo_set_source_rgb(cr, kChannelColours[c].r * 0.55, kChannelColours[c].g * 0.55,
                              kChannelColours[c].b * 0.55);
         cairo_set_dash(cr, dash, 2, 0.0);
-        Curve(cr, kTop, kBottom, 0.0, 1.0, exact);
+        Curve(cr, kTop, kBottom, 0.0, 1.0, reference);
         cairo_set_dash(cr, nullptr, 0, 0.0);
     }
-    Legend(cr);
+    Legend(cr, set.reference);
 }
 
 int Columns(std::size_t count) {
@@ -186,7 +186,7 @@ int Columns(std::size_t count) {
     return 4;
 }
 
-void Draw(cairo_t* cr, const std::vector<Material>& materials, int columns) {
+void Draw(cairo_t* cr, const std::vector<CurveSet>& materials, int columns) {
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_paint(cr);
     for (std::size_t i = 0; i < materials.size(); ++i) {
@@ -201,7 +201,7 @@ void Draw(cairo_t* cr, const std::vector<Material>& materials, int columns) {
 
 }  // namespace
 
-bool DrawCurves(const std::vector<Material>& materials, PictureFormat format, OutputFile& out) {
+bool DrawCurves(const std::vector<CurveSet>& materials, PictureFormat format, OutputFile& out) {
     const int columns = Columns(materials.size());
     const std::size_t rows = (materials.size() + static_cast<std::size_t>(columns) - 1) /
                              static_cast<std::size_t>(columns);

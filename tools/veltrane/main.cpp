@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/convert_command.h"
 #include "tools/veltrane/curves_command.h"
 #include "tools/veltrane/eval_command.h"
 #include "tools/veltrane/nk_command.h"
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     veltrane::tools::AddNkCommand(app);
     veltrane::tools::AddPresetsCommand(app);
     veltrane::tools::AddPreviewCommand(app);
+    veltrane::tools::AddConvertCommand(app);
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }

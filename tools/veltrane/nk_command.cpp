@@ -3,33 +3,34 @@
 #include "tools/veltrane/nk_command.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/nk_file.h"
+#include "tools/metals/srgb.h"
+#include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/data_folder.h"
 #include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/nk_input.h"
 #include "tools/veltrane/option_values.h"
+#include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
 namespace {
 
 struct NkOptions {
-    std::string file, preset, f0, edge, n, k;
+    std::string file, preset, f0, edge, n, k, data;
     bool toArtist = false;
+    bool spectral = false;
 };
 
-constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
-constexpr std::array<double, 3> kChannelWavelengths = {0.650, 0.510, 0.475};  // um
 constexpr double kMapLimit = 100.0;  // range of the n/k parameters
-constexpr std::size_t kMaxFileBytes = 64u << 20;
 
 // The six values and what the report says about where they come from.
 struct NkResult {
@@ -37,78 +38,19 @@ struct NkResult {
     ComplexIOR ior;
     std::vector<std::string> warnings;
     std::array<bool, 3> f0Clamped{};  // already reported
+    std::optional<SpectralMetal> spectral;
 };
 
 float& Field(ComplexIOR& ior, int index) {
     return ior.*kIorParamFields[index].field;
 }
 
-float Field(const ComplexIOR& ior, int index) {
-    return ior.*kIorParamFields[index].field;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError(path + ": cannot be opened (" + std::strerror(errno) + ")");
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxFileBytes) {
-            throw UsageError(path + ": larger than " + std::to_string(kMaxFileBytes >> 20) +
-                             " MiB, too large for a database file");
-        }
-    }
-    if (in.bad()) throw UsageError(path + ": cannot be read");
-    return text;
-}
-
-std::string Range(const std::vector<NkSample>& curve) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%g to %g um", curve.front().wavelength,
-                  curve.back().wavelength);
-    return text;
-}
-
-float Sample(const std::vector<NkSample>& curve, const char* quantity, int channel,
-             const std::string& path) {
-    const double wavelength = kChannelWavelengths[static_cast<std::size_t>(channel)];
-    const auto value = Interpolate(curve, wavelength);
-    if (!value) {
-        char where[32];
-        std::snprintf(where, sizeof where, "%.3f um", wavelength);
-        throw UsageError(path + ": " + where + " (" + kChannelNames[channel] +
-                         ") lies outside the data for " + quantity + " (" + Range(curve) +
-                         "); values are never extrapolated");
-    }
-    return static_cast<float>(*value);
-}
-
 NkResult FromFile(const std::string& path) {
-    const NkParse parse = ParseNkFile(ReadFile(path), path);
-    if (!parse.table) throw UsageError(parse.error);
+    const NkTable table = LoadNkTable(path);
     NkResult result;
-    result.source = path + " (n " + Range(parse.table->n) + ", k " + Range(parse.table->k) + ")";
-    for (int c = 0; c < 3; ++c) {
-        Field(result.ior, c) = Sample(parse.table->n, "n", c, path);
-        Field(result.ior, c + 3) = Sample(parse.table->k, "k", c, path);
-    }
+    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
+    result.ior = PointSampledIor(table, path);
     return result;
-}
-
-// Three values of an option, each within [low, high].
-std::array<float, 3> Bounded(const std::string& option, const std::string& text, double low,
-                             double high) {
-    const std::array<float, 3> values = TripleOption(option, text);
-    for (float v : values) {
-        if (!(v >= low && v <= high)) {
-            char message[160];
-            std::snprintf(message, sizeof message, "%s: %g is outside %g to %g", option.c_str(),
-                          double{v}, low, high);
-            throw UsageError(message);
-        }
-    }
-    return values;
 }
 
 std::string ClampNote(int channel) {
@@ -121,8 +63,8 @@ std::string ClampNote(int channel) {
 }
 
 NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
-    const auto f0 = Bounded("--f0", f0Text, 0.0, 1.0);
-    const auto edge = Bounded("--edge", edgeText, 0.0, 1.0);
+    const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
+    const auto edge = BoundedTripleOption("--edge", edgeText, 0.0, 1.0);
     NkResult result;
     result.source = "f0 " + f0Text + ", edge tint " + edgeText;
     for (int c = 0; c < 3; ++c) {
@@ -138,17 +80,41 @@ NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
 }
 
 NkResult FromIor(const std::string& nText, const std::string& kText) {
-    const auto n = Bounded("--n", nText, 0.0, kMapLimit);
-    const auto k = Bounded("--k", kText, 0.0, kMapLimit);
-    return {"custom", {n[0], n[1], n[2], k[0], k[1], k[2]}, {}};
+    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapLimit);
+    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapLimit);
+    NkResult result;
+    result.source = "custom";
+    result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
+    return result;
 }
 
 NkResult FromPreset(const std::string& name) {
     const Metal& metal = MetalOption(name);
-    return {std::string(metal.name) + " (" + std::string(metal.source) + ")", metal.ior, {}};
+    NkResult result;
+    result.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
+    result.ior = metal.ior;
+    return result;
+}
+
+NkResult FromSpectralFile(const std::string& path, const std::string& dataOption) {
+    const NkTable table = LoadNkTable(path);
+    const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
+    NkResult result;
+    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
+    result.spectral = IntegrateMetal(table, tables, path);
+    result.ior = result.spectral->ior;
+    result.warnings = result.spectral->warnings;
+    for (std::size_t c = 0; c < 3; ++c) {
+        result.f0Clamped[c] = result.spectral->fit[c].reflectivityClipped;
+    }
+    return result;
 }
 
 NkResult Resolve(const NkOptions& o) {
+    if (o.spectral) {
+        if (o.file.empty()) throw UsageError("--spectral needs a database file FILE.yml");
+        return FromSpectralFile(o.file, o.data);
+    }
     if (!o.file.empty()) return FromFile(o.file);
     if (!o.f0.empty()) return FromArtist(o.f0, o.edge);
     if (!o.n.empty()) {
@@ -174,24 +140,21 @@ void AddLimitWarnings(NkResult& result) {
     }
 }
 
-// One line of the report: a label and a cell per channel.
-void PrintRow(const char* label, const std::array<std::string, 3>& cells) {
-    std::printf("%-10s%-12s%-12s%s\n", label, cells[0].c_str(), cells[1].c_str(), cells[2].c_str());
+void PrintRow(const char* label, const Cells& cells) {
+    PrintChannelRow(10, label, cells);
 }
 
-std::array<std::string, 3> Cells(const char* format, const std::array<double, 3>& values) {
-    std::array<std::string, 3> cells;
-    for (int c = 0; c < 3; ++c) {
-        char cell[32];
-        std::snprintf(cell, sizeof cell, format, values[c]);
-        cells[c] = cell;
-    }
-    return cells;
+Cells ByteCells(const Rgb& linear) {
+    return {std::to_string(SrgbByte(linear[0])), std::to_string(SrgbByte(linear[1])),
+            std::to_string(SrgbByte(linear[2]))};
 }
 
-std::array<std::string, 3> Decimals(const ComplexIOR& ior, int first) {
-    return {ShortestDecimal(Field(ior, first)), ShortestDecimal(Field(ior, first + 1)),
-            ShortestDecimal(Field(ior, first + 2))};
+// The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
+void PrintSpectral(const SpectralMetal& m) {
+    PrintRow("spec f0", FormatCells("%.6f", m.f0));
+    PrintRow("f0 8-bit", ByteCells(m.f0));
+    PrintRow("spec edge", FormatCells("%.6f", m.edge));
+    PrintRow("edge 8bit", ByteCells(m.edge));
 }
 
 int Report(NkResult result) {
@@ -212,12 +175,18 @@ int Report(NkResult result) {
     AddLimitWarnings(result);
 
     std::printf("source    %s\n", result.source.c_str());
+    if (result.spectral) {
+        std::printf(
+            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; spec edge at mu 1/7; n and k "
+            "fitted to both, clipped into 0 to 1\n");
+    }
     PrintRow("channel", {"red", "green", "blue"});
-    PrintRow("um", Cells("%.3f", kChannelWavelengths));
-    PrintRow("n", Decimals(result.ior, 0));
-    PrintRow("k", Decimals(result.ior, 3));
-    PrintRow("f0", Cells("%.6f", f0));
-    PrintRow("edge tint", Cells("%.6f", edge));
+    if (result.spectral) PrintSpectral(*result.spectral);
+    if (!result.spectral) PrintRow("um", FormatCells("%.3f", kChannelWavelengths));
+    PrintRow("n", IorCells(result.ior, 0));
+    PrintRow("k", IorCells(result.ior, 3));
+    PrintRow("f0", FormatCells("%.6f", f0));
+    PrintRow("edge tint", FormatCells("%.6f", edge));
     std::printf("\n%s", MaxScriptSnippet(result.ior).c_str());
     for (const std::string& warning : result.warnings) {
         std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
@@ -240,6 +209,14 @@ void AddNkCommand(CLI::App& app) {
         "linearly at 0.650, 0.510 and 0.475 um; a wavelength outside the data is an error,\n"
         "never extrapolated. Formula blocks and malformed files are refused with one line\n"
         "naming the file and the fault (exit status 2).\n\n"
+        "With --spectral the whole spectrum counts, as a spectral renderer shows it: the exact\n"
+        "Fresnel reflectance every 5 nm from 380 to 780 nm, weighted by the CIE 1931 2-degree\n"
+        "observer under D65, in linear sRGB (and 8-bit sRGB), head-on and at mu = 1/7 (about\n"
+        "82 degrees). The data must cover 0.400 to 0.700 um, else the file is refused; beyond\n"
+        "its ends up to 380 and 780 nm the end values are held (never extrapolated), with a\n"
+        "warning giving the share of the eye's response there. Colours outside sRGB (gold's\n"
+        "red) are clipped with a warning. n and k are then fitted per channel so that the\n"
+        "map's closed form gives both colours.\n\n"
         "--f0 and --edge are the artist mapping (Gulbrandsen 2014): the colour at normal\n"
         "incidence and the edge tint per channel, each 0 to 1. f0 = 1 is a pole and is clamped\n"
         "to 0.999 with a warning. --to-artist goes the other way for --n and --k.\n\n"
@@ -247,6 +224,7 @@ void AddNkCommand(CLI::App& app) {
         "sets the map in the active material editor slot to Custom with these values.\n\n"
         "Examples:\n"
         "  veltrane nk Cu.yml\n"
+        "  veltrane nk Au.yml --spectral\n"
         "  veltrane nk --f0 0.95,0.64,0.54 --edge 0.99,0.98,0.8\n"
         "  veltrane nk --n 0.27,0.98,1.22 --k 3.61,2.37,2.29 --to-artist\n"
         "  veltrane nk --preset tungsten\n");
@@ -266,6 +244,15 @@ void AddNkCommand(CLI::App& app) {
         nk->add_option("--k", options->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
     CLI::Option* toArtist =
         nk->add_flag("--to-artist", options->toArtist, "Convert --n and --k to f0 and edge tint");
+    CLI::Option* spectral =
+        nk->add_flag("--spectral", options->spectral,
+                     "Integrate FILE.yml over the visible spectrum and fit n and k to its colour");
+    CLI::Option* data =
+        nk->add_option("--data", options->data,
+                       "Folder of the CIE tables (default: $VELTRANE_DATA, the installed or "
+                       "the source data folder)")
+            ->type_name("DIR");
+    data->needs(spectral);
     f0->needs(edge);
     edge->needs(f0);
     n->needs(k);

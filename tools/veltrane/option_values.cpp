@@ -1,6 +1,7 @@
 #include "tools/veltrane/option_values.h"
 
 #include <charconv>
+#include <cstdio>
 #include <sstream>
 
 #include "tools/veltrane/command_line.h"
@@ -67,6 +68,20 @@ std::array<float, 3> TripleOption(const std::string& option, const std::string& 
     if (const auto values = ParseTriple(text)) return *values;
     throw UsageError(option + ": '" + text +
                      "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
+}
+
+std::array<float, 3> BoundedTripleOption(const std::string& option, const std::string& text,
+                                         double low, double high) {
+    const std::array<float, 3> values = TripleOption(option, text);
+    for (float v : values) {
+        if (!(v >= low && v <= high)) {
+            char message[160];
+            std::snprintf(message, sizeof message, "%s: %g is outside %g to %g", option.c_str(),
+                          double{v}, low, high);
+            throw UsageError(message);
+        }
+    }
+    return values;
 }
 
 Material ReadMaterial(const std::string& preset, const std::string& n, const std::string& k) {

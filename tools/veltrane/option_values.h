@@ -32,6 +32,10 @@ int WholeOptionIn(const std::string& option, const std::string& text, int low, i
 /// The option's text as three floats "R,G,B".
 std::array<float, 3> TripleOption(const std::string& option, const std::string& text);
 
+/// TripleOption with each value within [low, high] (NaN is outside).
+std::array<float, 3> BoundedTripleOption(const std::string& option, const std::string& text,
+                                         double low, double high);
+
 /// The metal of a --preset NAME: any metal of the tools' table.
 const Metal& MetalOption(const std::string& name);
 
