@@ -1,5 +1,6 @@
 // Runs the benchmarks, then prints the per-sample ratios of one run: the evaluation against
-// the bare reflectance, and the plug-in's EvalColor against the core's evaluation.
+// the bare reflectance, the plug-in's EvalColor against the core's evaluation, and the
+// preview's throughput on two render threads against one.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <iterator>
 
 #include "bench/passes.h"
+#include "bench/preview_bench.h"
 #include "bench/samples.h"
 
 namespace veltrane::bench {
@@ -87,10 +89,12 @@ void PrintRatios() {
 
 int main(int argc, char** argv) {
     veltrane::bench::RegisterBenchmarks();
+    veltrane::bench::RegisterPreviewBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     veltrane::bench::PrintRatios();
+    veltrane::bench::PrintPreviewScaling();
     return 0;
 }

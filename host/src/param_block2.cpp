@@ -7,7 +7,7 @@
 
 #include <ioapi.h>
 #include <iparamm2.h>
-#include <standin/animate_mode.h>
+#include <control.h>
 
 #include "chunk_values.h"
 #include "reference_graph.h"
@@ -120,17 +120,23 @@ const ParamBlock2::Slot* ParamBlock2::FindAny(ParamID id) const {
     return nullptr;
 }
 
+// The parameter is named only while its notification is delivered; a nested change names
+// its own and hands the outer one back when it is over.
 void ParamBlock2::Changed(ParamID id, int tabIndex) {
+    const ParamID outerID = lastNotifyID_;
+    const int outerTab = lastNotifyTab_;
     lastNotifyID_ = id;
     lastNotifyTab_ = tabIndex;
     NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    lastNotifyID_ = outerID;
+    lastNotifyTab_ = outerTab;
 }
 
 template <typename T>
 BOOL ParamBlock2::SetKeyed(ParamID id, TimeValue t, T v, int tabIndex) {
     Slot* slot = Find(id, kStorageOf<T>);
     if (!slot) return FALSE;
-    ValueOf<T>(*slot).Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
+    ValueOf<T>(*slot).Set(t, v, Animating() && (slot->def->flags & P_ANIMATABLE));
     Changed(id, tabIndex);
     return TRUE;
 }
@@ -208,7 +214,7 @@ float ParamBlock2::GetFloat(ParamID id, TimeValue t, int tabIndex) {
 }
 
 ParamID ParamBlock2::LastNotifyParamID(int& tabIndex) {
-    tabIndex = lastNotifyTab_;
+    if (lastNotifyID_ != -1) tabIndex = lastNotifyTab_;
     return lastNotifyID_;
 }
 

@@ -3,16 +3,15 @@
 
 #include <cstdint>
 
-#include <standin/animate_mode.h>
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
 #include <standin/param_block_class.h>
 #include <standin/param_keys.h>
-#include <standin/remap_directory.h>
 #include <standin/scene_file.h>
 
 #include "param_block_fixture.h"
 #include "tests/support/same_block.h"
+#include "tests/support/animate_scope.h"
 
 namespace pbtest {
 namespace {
@@ -21,7 +20,7 @@ namespace {
 void Customise(IParamBlock2& block) {
     block.SetValue(kHue, 0, -12.5f);
     block.SetValue(kNR, 0, 0.049517f);
-    standin::AnimateModeScope animate;
+    AnimateScope animate;
     block.SetValue(kGamma, 80, 2.5f);
     block.SetValue(kGamma, 160, 0.5f);
     block.SetValue(kPreset, 40, 3);
@@ -123,8 +122,7 @@ TEST(ParamBlockPersistence, CloneIsIndependent) {
     IParamBlock2* block = original->Block();
     Customise(*block);
 
-    standin::RemapDirectory remap;
-    auto* copy = dynamic_cast<IParamBlock2*>(remap.CloneRef(block));
+    auto* copy = dynamic_cast<IParamBlock2*>(CloneRefHierarchy(block));
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(copy, block);
     OwnerPtr other = NewOwner();
@@ -137,7 +135,7 @@ TEST(ParamBlockPersistence, CloneIsIndependent) {
     copy->SetValue(kHue, 0, 99.0f);
     block->SetValue(kSat, 0, -99.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         copy->SetValue(kGamma, 500, 9.0f);
     }
     EXPECT_EQ(block->GetFloat(kHue), -12.5f);

@@ -2,12 +2,12 @@
 // and keeps the six controls of an open rollout in step; nothing else touches "preset".
 #include <climits>
 
-#include <standin/animate_mode.h>
 #include <standin/param_keys.h>
 #include <standin/ui_invalidation_log.h>
 
 #include "core/presets.h"
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -63,6 +63,27 @@ TEST_F(TexmapPreset, CustomAndValuesOutsideTheTableWriteNothing) {
         EXPECT_TRUE(HoldsIor(block, kTyped));
         EXPECT_EQ(block.GetInt(kPreset, 0), preset);
     }
+}
+
+// A change the block relays without naming a parameter is nobody's: the controls of every
+// parameter are redrawn and no metal is applied again, even when "preset" was written last.
+TEST_F(TexmapPreset, AChangeNamingNoParameterAppliesNoMetal) {
+    MapPtr map = NewMap();
+    IParamBlock2& block = Block(*map);
+    MapPtr source = NewMap();  // Gold chosen, then typed values over it
+    Block(*source).SetValue(kPreset, 0, 7);
+    WriteParams(Block(*source), 0, Custom(kTyped, 1.0f, 0.0f, 0.0f));
+
+    block.SetValue(kPreset, 0, 0);
+    LoadSilently(block, Block(*source));
+    standin::UIInvalidationLog log(Desc2());
+    block.NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    EXPECT_EQ(InvalidatedIDs(log), std::vector<ParamID>{-1});
+    EXPECT_TRUE(HoldsIor(block, kTyped));
+
+    // Choosing the metal still applies it.
+    block.SetValue(kPreset, 0, 7);
+    EXPECT_TRUE(HoldsIor(block, veltrane::FindMetalPreset(7)->ior));
 }
 
 // With a rollout open: after the nested writes the six controls are redrawn with tab index
@@ -129,7 +150,7 @@ TEST_F(TexmapPreset, AnAnimatedPresetIsReadAtTimeZero) {
     block.SetValue(kPreset, 0, 1);
     block.SetValue(kNRed, 0, 42.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kPreset, 100, 3);
     }
     EXPECT_EQ(standin::KeyTimes(block, kPreset), (std::vector<TimeValue>{0, 100}));
@@ -139,7 +160,7 @@ TEST_F(TexmapPreset, AnAnimatedPresetIsReadAtTimeZero) {
 
     // Changing the key at time 0 changes the row.
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kPreset, 0, 8);
     }
     EXPECT_EQ(block.GetInt(kPreset, 100), 3);

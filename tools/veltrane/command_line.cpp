@@ -1,6 +1,7 @@
 // Parsing with CLI11, and the translation of its exceptions into one-line messages.
 #include "tools/veltrane/command_line.h"
 
+#include <cstdio>
 #include <iostream>
 #include <vector>
 
@@ -69,6 +70,17 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
         if (status != 0) throw CommandExit(status);
     });
     return sub;
+}
+
+int FlushOutput(const std::string& command) {
+    if (std::fflush(stdout) == 0) return 0;
+    std::perror(("veltrane " + command + ": cannot write the output").c_str());
+    return 1;
+}
+
+CLI::Option* AddTextOption(CLI::App& command, const std::string& name, std::string& value,
+                           const std::string& valueName, const std::string& description) {
+    return command.add_option(name, value, description)->type_name(valueName);
 }
 
 std::string OptionList(const CLI::App& command) {

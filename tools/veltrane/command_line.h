@@ -27,10 +27,19 @@ constexpr int kUsageExit = 2;
 CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description,
                      CommandAction action);
 
+/// Adds an option whose value is kept as typed, so that the action checks it and reports
+/// every mistake in the same form; valueName stands for the value in the help.
+CLI::Option* AddTextOption(CLI::App& command, const std::string& name, std::string& value,
+                           const std::string& valueName, const std::string& description);
+
 /// Parses argv and runs the chosen subcommand. --help prints help and gives 0; unknown
 /// options or commands, malformed values and UsageErrors give one line on standard error
 /// naming the bad value and the valid choices, and 2.
 int RunCommandLine(CLI::App& app, int argc, const char* const* argv);
+
+/// Flushes standard output: 0, or 1 after a message "veltrane COMMAND: cannot write the
+/// output: REASON" when the output could not be written (a full disk, a closed pipe).
+int FlushOutput(const std::string& command);
 
 /// "--a, --b, --c": the long names of a command's options, for error messages.
 std::string OptionList(const CLI::App& command);

@@ -10,10 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "core/presets.h"
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
-#include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
 
@@ -22,24 +21,12 @@ namespace {
 
 // Option values as typed; they are checked after parsing so that every mistake gets a
 // message of the same form.
-struct EvalOptions {
-    std::string preset, n, k, angle, mu, hue, sat, gamma;
+struct EvalOptions : MetalOptionText {
+    std::string angle, mu;
     bool batch = false;
     bool viaPlugin = false;
     std::string module = VELTRANE_DEFAULT_MODULE;
 };
-
-float Number(const std::string& option, const std::string& text) {
-    if (const auto value = ParseFloat(text)) return *value;
-    throw UsageError(option + ": '" + text +
-                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
-}
-
-std::array<float, 3> Triple(const std::string& option, const std::string& text) {
-    if (const auto values = ParseTriple(text)) return *values;
-    throw UsageError(option + ": '" + text +
-                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
-}
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -57,34 +44,21 @@ struct Sample : SampleInput {
 
 Sample ReadSample(const EvalOptions& o) {
     Sample s;
-    if (!o.preset.empty()) {
-        const auto index = FindPresetByName(o.preset);
-        if (!index) {
-            throw UsageError("unknown preset '" + o.preset +
-                             "' (valid presets: " + PresetNameList() + ")");
-        }
-        s.material = std::string(PresetName(*index));
-        s.ior = FindMetalPreset(*index)->ior;
-    } else if (!o.n.empty() && !o.k.empty()) {
-        const auto n = Triple("--n", o.n);
-        const auto k = Triple("--k", o.k);
-        s.material = "custom";
-        s.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    } else {
-        throw UsageError("missing material (valid: --preset NAME, or --n R,G,B with --k R,G,B)");
-    }
+    Material material = ReadMaterial(o.preset, o.n, o.k);
+    s.material = std::move(material.name);
+    s.ior = material.ior;
 
     if (!o.angle.empty()) {
-        s.angle = Number("--angle", o.angle);
+        s.angle = NumberOption("--angle", o.angle);
         s.mu = FacingFromDegrees(*s.angle);
     } else if (!o.mu.empty()) {
-        s.mu = Number("--mu", o.mu);
+        s.mu = NumberOption("--mu", o.mu);
     } else {
         throw UsageError("missing view (valid: --angle DEG or --mu X)");
     }
-    if (!o.hue.empty()) s.hue = Number("--hue", o.hue);
-    if (!o.sat.empty()) s.sat = Number("--sat", o.sat);
-    if (!o.gamma.empty()) s.gamma = Number("--gamma", o.gamma);
+    if (!o.hue.empty()) s.hue = NumberOption("--hue", o.hue);
+    if (!o.sat.empty()) s.sat = NumberOption("--sat", o.sat);
+    if (!o.gamma.empty()) s.gamma = NumberOption("--gamma", o.gamma);
     return s;
 }
 
@@ -106,11 +80,7 @@ int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
     std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
                 double{c.a});
     std::printf("mono      %.6f\n", double{mono});
-    if (std::fflush(stdout) != 0) {
-        std::perror("veltrane eval: cannot write the output");
-        return 1;
-    }
-    return 0;
+    return FlushOutput("eval");
 }
 
 // The core itself, or the plug-in module loaded as a host loads it.
@@ -136,14 +106,15 @@ int RunEval(const EvalOptions& options) {
 
 void AddEvalCommand(CLI::App& app) {
     auto options = std::make_shared<EvalOptions>();
-    CLI::App* eval = AddCommand(
-        app, "eval",
-        "Colour of a metal at a viewing angle, as the texture computes it before the "
-        "host's output stage",
-        [options] { return RunEval(*options); });
+    CLI::App* eval =
+        AddCommand(app, "eval",
+                   "Colour of a metal at a viewing angle, as the texture computes it before the "
+                   "host's output stage",
+                   [options] { return RunEval(*options); });
     eval->footer(
-        "Presets: " + PresetNameList() +
-        " (any case).\n\n"
+        "Presets: " + MetalNameList() +
+        " (any case; the first ten are the plug-in's presets, the others measured metals that\n"
+        "the tools know; see 'veltrane presets').\n\n"
         "--batch reads lines 'nR nG nB kR kG kB mu hue sat gamma' from standard input and\n"
         "writes 'r g b a' per line, each as %.9g of the float. Blank lines and lines starting\n"
         "with # are skipped; any other line that is not ten numbers stops the run with\n"
@@ -156,34 +127,24 @@ void AddEvalCommand(CLI::App& app) {
         "as a host drives it (class descriptor, parameter block, Update, EvalColor with the\n"
         "identity output stage); both ways agree bit for bit.\n");
 
-    const auto addOption = [eval](const char* name, std::string& value, const char* valueName,
-                                  const char* description) {
-        return eval->add_option(name, value, description)->type_name(valueName);
-    };
-    CLI::Option* preset = addOption("--preset", options->preset, "NAME", "Metal preset by name");
-    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel");
-    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel");
-    CLI::Option* angle =
-        addOption("--angle", options->angle, "DEG", "Angle between view and normal in degrees");
-    CLI::Option* mu = addOption("--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
-    CLI::Option* hue = addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)");
-    CLI::Option* sat =
-        addOption("--sat", options->sat, "S", "Saturation change in percent (default 0)");
-    CLI::Option* gamma =
-        addOption("--gamma", options->gamma, "G", "Exponent applied to each channel (default 1)");
+    const MetalOptionSet metal = AddMetalOptions(*eval, *options, "NAME", "Metal preset by name");
+    CLI::Option* angle = AddTextOption(*eval, "--angle", options->angle, "DEG",
+                                       "Angle between view and normal in degrees");
+    CLI::Option* mu =
+        AddTextOption(*eval, "--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
     CLI::Option* viaPlugin = eval->add_flag(
         "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
-    addOption("--module", options->module, "FILE", "Plug-in module for --via-plugin")
+    AddTextOption(*eval, "--module", options->module, "FILE", "Plug-in module for --via-plugin")
         ->capture_default_str()
         ->needs(viaPlugin);
 
-    preset->excludes(n)->excludes(k);
-    n->needs(k);
-    k->needs(n);
     angle->excludes(mu);
-    for (CLI::Option* other : {preset, n, k, angle, mu, hue, sat, gamma}) batch->excludes(other);
+    for (CLI::Option* other :
+         {metal.preset, metal.n, metal.k, angle, mu, metal.hue, metal.sat, metal.gamma}) {
+        batch->excludes(other);
+    }
 }
 
 }  // namespace veltrane::tools

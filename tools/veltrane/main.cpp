@@ -1,4 +1,5 @@
-// The veltrane command: one registration line per subcommand.
+// The veltrane command: one registration line per subcommand. The Windows build has eval,
+// plugin-info and rollout; the data and picture commands need libraries it lacks.
 #include <CLI/CLI.hpp>
 
 #include "tools/veltrane/command_line.h"
@@ -12,6 +13,12 @@
 #include <io.h>
 
 #include <cstdio>
+#else
+#include "tools/veltrane/convert_command.h"
+#include "tools/veltrane/curves_command.h"
+#include "tools/veltrane/nk_command.h"
+#include "tools/veltrane/presets_command.h"
+#include "tools/veltrane/preview_command.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -25,6 +32,12 @@ int main(int argc, char** argv) {
     veltrane::tools::AddPluginInfoCommand(app);
 #if defined(_WIN32)
     veltrane::tools::AddRolloutCommand(app);
+#else
+    veltrane::tools::AddCurvesCommand(app);
+    veltrane::tools::AddNkCommand(app);
+    veltrane::tools::AddPresetsCommand(app);
+    veltrane::tools::AddPreviewCommand(app);
+    veltrane::tools::AddConvertCommand(app);
 #endif
     return veltrane::tools::RunCommandLine(app, argc, argv);
 }

@@ -8,10 +8,13 @@
 #include <standin/module_loader.h>
 #include <standin/simple_shade_context.h>
 
+#include "core/presets.h"
 #include "plugin/param_block.h"
 
 namespace veltrane::tools {
 namespace {
+
+using namespace veltrane_params;
 
 constexpr SClass_ID kTexmapSuperClass = TEXMAP_CLASS_ID;
 
@@ -23,33 +26,42 @@ unsigned int Bits(float value) {
 
 }  // namespace
 
-std::unique_ptr<PluginEvaluator> PluginEvaluator::Open(const std::string& modulePath,
-                                                       std::string* error) {
-    std::unique_ptr<PluginEvaluator> evaluator(new PluginEvaluator());
-    evaluator->module = standin::Module::Load(modulePath, error);
-    if (!evaluator->module) return nullptr;
-    ClassDesc* desc = evaluator->module->LibNumberClasses() > 0
-                          ? evaluator->module->LibClassDesc(0)
-                          : nullptr;
+std::unique_ptr<PluginTexmap> PluginTexmap::Open(const std::string& modulePath,
+                                                 std::string* error) {
+    std::unique_ptr<PluginTexmap> map(new PluginTexmap());
+    map->module = standin::Module::Load(modulePath, error);
+    if (!map->module) return nullptr;
+    ClassDesc* desc = map->module->LibNumberClasses() > 0 ? map->module->LibClassDesc(0) : nullptr;
     if (!desc || desc->SuperClassID() != kTexmapSuperClass) {
         *error = "module '" + modulePath + "' offers no texture map class";
         return nullptr;
     }
-    evaluator->texmap = static_cast<Texmap*>(desc->Create(FALSE));
-    evaluator->block = evaluator->texmap ? evaluator->texmap->GetParamBlock(0) : nullptr;
-    if (!evaluator->block) {
+    map->texmap = static_cast<Texmap*>(desc->Create(FALSE));
+    map->block = map->texmap ? map->texmap->GetParamBlock(0) : nullptr;
+    if (!map->block) {
         *error = "module '" + modulePath + "' created no texture map with a parameter block";
         return nullptr;
     }
-    return evaluator;
+    return map;
 }
 
-PluginEvaluator::~PluginEvaluator() {
+PluginTexmap::~PluginTexmap() {
     // The texture map's code lives in the module: delete it before the module unloads.
     if (texmap) texmap->DeleteThis();
 }
 
-void PluginEvaluator::SetParam(int id, float value) {
+void PluginTexmap::SelectPreset(int index) {
+    block->SetValue(kPreset, 0, index, 0);
+    // The map wrote the n/k values itself: the next SetParam of each must write.
+    for (const IorParamField& p : kIorParamFields) everWritten[p.id] = false;
+}
+
+void PluginTexmap::SetCustomIor(const ComplexIOR& ior) {
+    SelectPreset(kPresetCustom);
+    for (const IorParamField& p : kIorParamFields) SetParam(p.id, ior.*p.field);
+}
+
+void PluginTexmap::SetParam(int id, float value) {
     const unsigned int bits = Bits(value);
     if (everWritten[id] && written[id] == bits) return;
     block->SetValue(static_cast<ParamID>(id), 0, value, 0);
@@ -57,17 +69,38 @@ void PluginEvaluator::SetParam(int id, float value) {
     everWritten[id] = true;
 }
 
-AColor PluginEvaluator::Evaluate(const SampleInput& s) {
-    using namespace veltrane_params;
-    for (const IorParamField& p : kIorParamFields) SetParam(p.id, s.ior.*p.field);
-    const std::pair<ParamID, float> values[] = {{kGamma, s.gamma}, {kHue, s.hue}, {kSat, s.sat}};
-    for (const auto& [id, value] : values) SetParam(id, value);
+std::pair<float, float> PluginTexmap::ParamRange(int id) const {
+    const ParamDef& def = block->GetDesc()->GetParamDef(static_cast<ParamID>(id));
+    return {def.range_low.f, def.range_high.f};
+}
 
-    ::Interval valid(TIME_NegInfinity, TIME_PosInfinity);  // FOREVER, spelled outside this namespace
+void PluginTexmap::Update() {
+    ::Interval valid(TIME_NegInfinity,
+                     TIME_PosInfinity);  // FOREVER, spelled outside this namespace
     texmap->Update(0, valid);
-    standin::SimpleShadeContext sc(::Point3(0.0f, 0.0f, 1.0f), ::Point3(0.0f, 0.0f, -s.mu), 0);
+}
+
+AColor PluginTexmap::EvalColor(const Point3& normal, const Point3& view) const {
+    standin::SimpleShadeContext sc(::Point3(normal.x, normal.y, normal.z),
+                                   ::Point3(view.x, view.y, view.z), 0);
     const ::AColor c = texmap->EvalColor(sc);
     return {c.r, c.g, c.b, c.a};
+}
+
+std::unique_ptr<PluginEvaluator> PluginEvaluator::Open(const std::string& modulePath,
+                                                       std::string* error) {
+    std::unique_ptr<PluginTexmap> map = PluginTexmap::Open(modulePath, error);
+    if (!map) return nullptr;
+    return std::unique_ptr<PluginEvaluator>(new PluginEvaluator(std::move(map)));
+}
+
+AColor PluginEvaluator::Evaluate(const SampleInput& s) {
+    for (const IorParamField& p : kIorParamFields) map->SetParam(p.id, s.ior.*p.field);
+    map->SetParam(kGamma, s.gamma);
+    map->SetParam(kHue, s.hue);
+    map->SetParam(kSat, s.sat);
+    map->Update();
+    return map->EvalColor({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -s.mu});
 }
 
 }  // namespace veltrane::tools

@@ -1,35 +1,21 @@
-// Preset names: stable lower-case keys, separate from the plug-in's display strings.
+// Names are the metal table's lower-case keys plus alternative spellings; they are stable
+// and separate from the plug-in's display strings.
 #include "tools/veltrane/preset_names.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-#include "core/presets.h"
 #include "tools/veltrane/item_list.h"
 
 namespace veltrane::tools {
 namespace {
 
-struct NamedPreset {
-    std::string_view name;
-    int index;
+struct Alias {
+    std::string_view alias, name;
 };
 
-// In index order; an alternative spelling follows its preset.
-constexpr std::array<NamedPreset, 11> kNames = {{
-    {"silver", 1},
-    {"aluminium", 2},
-    {"aluminum", 2},
-    {"gold", 3},
-    {"cobalt", 4},
-    {"chromium", 5},
-    {"copper", 6},
-    {"iron", 7},
-    {"nickel", 8},
-    {"platinum", 9},
-    {"titanium", 10},
-}};
+constexpr std::array<Alias, 1> kAliases = {{{"aluminum", "aluminium"}}};
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -38,28 +24,55 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+// The names of the metals that pass the filter, each followed by its aliases.
+template <typename Filter>
+std::string NameList(Filter keep) {
+    std::string list;
+    for (const Metal& metal : Metals()) {
+        if (!keep(metal)) continue;
+        AppendItem(list, metal.name);
+        for (const Alias& a : kAliases) {
+            if (a.name == metal.name) AppendItem(list, a.alias);
+        }
+    }
+    return list;
+}
+
+bool IsPreset(const Metal& metal) {
+    return metal.presetIndex != 0;
+}
+
 }  // namespace
 
-std::optional<int> FindPresetByName(std::string_view name) {
-    for (const auto& entry : kNames) {
-        if (EqualsIgnoringCase(entry.name, name)) return entry.index;
+const Metal* FindMetalByName(std::string_view name) {
+    for (const Metal& metal : Metals()) {
+        if (EqualsIgnoringCase(metal.name, name)) return &metal;
     }
-    return std::nullopt;
+    for (const Alias& a : kAliases) {
+        if (EqualsIgnoringCase(a.alias, name)) return FindMetal(a.name);
+    }
+    return nullptr;
+}
+
+std::string MetalNameList() {
+    return NameList([](const Metal&) { return true; });
+}
+
+std::optional<int> FindPresetByName(std::string_view name) {
+    const Metal* metal = FindMetalByName(name);
+    if (metal == nullptr || !IsPreset(*metal)) return std::nullopt;
+    return metal->presetIndex;
 }
 
 std::string_view PresetName(int index) {
-    for (const auto& entry : kNames) {
-        if (entry.index == index) return entry.name;
+    for (const Metal& metal : Metals()) {
+        if (IsPreset(metal) && metal.presetIndex == index) return metal.name;
     }
     return {};
 }
 
 std::string PresetNameList() {
-    std::string list;
-    for (const auto& entry : kNames) AppendItem(list, entry.name);
-    return list;
+    return NameList(IsPreset);
 }
-
-static_assert(kNames.back().index == kPresetLastMetal, "a name for every metal preset");
 
 }  // namespace veltrane::tools

@@ -1,0 +1,313 @@
+// veltrane convert: what the input is (a metal, six values, a database file, or a model's
+// colours), the conversion per channel with its warnings, and the table or JSON report.
+#include "tools/veltrane/convert_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/param_store.h"
+#include "tools/metals/artist_mapping.h"
+#include "tools/metals/colour_models.h"
+#include "tools/veltrane/channel_rows.h"
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/data_folder.h"
+#include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/option_values.h"
+#include "tools/veltrane/spectral_metal.h"
+
+namespace veltrane::tools {
+namespace {
+
+using Triple = std::array<double, 3>;
+
+struct ConvertOptions {
+    std::string to, from, preset, n, k, file, data, baseColor, specularColor;
+    std::string format = "table";
+    bool spectral = false;
+};
+
+enum class Model { kOpenPbr, kStandardSurface };
+
+constexpr double kMapLimit = 100.0;  // range of the n/k parameters
+
+struct Conversion {
+    std::string source;
+    Model model = Model::kOpenPbr;
+    bool toMap = false;  // --from: the result is n and k
+    ComplexIOR ior;
+    Triple baseColor{}, specularColor{};
+    std::optional<SpectralMetal> spectral;
+    std::vector<std::string> warnings;
+};
+
+Model ModelOption(const std::string& option, const std::string& text) {
+    if (text == "openpbr") return Model::kOpenPbr;
+    if (text == "standard-surface") return Model::kStandardSurface;
+    throw UsageError(option + ": '" + text + "' is not a model (valid: openpbr, standard-surface)");
+}
+
+const char* ModelTitle(Model model) {
+    return model == Model::kOpenPbr ? "OpenPBR Surface metal, F82 tint (base_color, specular_color)"
+                                    : "Standard Surface 1.0 metal (base_color = reflectivity r, "
+                                      "specular_color = edge tint g)";
+}
+
+const char* ModelKey(Model model) {
+    return model == Model::kOpenPbr ? "openpbr" : "standard-surface";
+}
+
+float& Field(ComplexIOR& ior, std::size_t index) {
+    return ior.*kIorParamFields[index].field;
+}
+
+std::string Note(const char* format, const char* channel, double value) {
+    char text[200];
+    std::snprintf(text, sizeof text, format, channel, value);
+    return text;
+}
+
+std::string PoleNote(std::size_t c) {
+    return Note("%s base_color clamped to %g: 1 is a pole (n and k grow without bound)",
+                kChannelNames[c], kMaxReflectivity);
+}
+
+// The model's colours of the map's n and k, with what had to be clipped.
+void ColoursFromIor(Conversion& conv) {
+    for (std::size_t c = 0; c < 3; ++c) {
+        const float n = Field(conv.ior, c), k = Field(conv.ior, c + 3);
+        if (conv.model == Model::kOpenPbr) {
+            const F82Channel f82 = F82FromIor(n, k);
+            conv.baseColor[c] = f82.baseColor;
+            conv.specularColor[c] = f82.specularColor;
+            if (f82.specularClipped) {
+                conv.warnings.push_back(
+                    Note("%s specular_color %.4f clipped to 1: the F82 tint cannot raise the "
+                         "edge above Schlick's curve, so the edge comes out darker than the map's",
+                         kChannelNames[c], f82.specularNeeded));
+            }
+        } else {
+            const ArtistChannel artist = ArtistFromIor(n, k);
+            conv.baseColor[c] = artist.reflectivity;
+            conv.specularColor[c] = artist.edgeTint;
+            if (artist.reflectivityClamped) {
+                conv.warnings.push_back(PoleNote(c));
+            }
+            if (artist.edgeTint < 0.0 || artist.edgeTint > 1.0) {
+                conv.warnings.push_back(
+                    Note("%s specular_color %.4f lies outside 0 to 1: the "
+                         "mapping cannot express this channel exactly",
+                         kChannelNames[c], artist.edgeTint));
+            }
+        }
+    }
+}
+
+// n and k of the model's colours.
+void IorFromColours(Conversion& conv) {
+    for (std::size_t c = 0; c < 3; ++c) {
+        double n = 0.0, k = 0.0;
+        if (conv.model == Model::kOpenPbr) {
+            const FittedChannel fit = IorFromF82(conv.baseColor[c], conv.specularColor[c]);
+            NoteFit(fit, c, "base_color", conv.warnings);
+            n = fit.n, k = fit.k;
+        } else {
+            const IorChannel ior = IorFromArtist(conv.baseColor[c], conv.specularColor[c]);
+            if (ior.reflectivityClamped) {
+                conv.warnings.push_back(PoleNote(c));
+            }
+            n = ior.n, k = ior.k;
+        }
+        Field(conv.ior, c) = static_cast<float>(n);
+        Field(conv.ior, c + 3) = static_cast<float>(k);
+    }
+}
+
+Triple ColourOption(const std::string& option, const std::string& text) {
+    const auto values = BoundedTripleOption(option, text, 0.0, 1.0);
+    return {values[0], values[1], values[2]};
+}
+
+Conversion Resolve(const ConvertOptions& o) {
+    if (o.to.empty() == o.from.empty()) {
+        throw UsageError(
+            "give one direction (valid: --to openpbr|standard-surface, or --from "
+            "openpbr|standard-surface with --base-color and --specular-color)");
+    }
+    Conversion conv;
+    if (!o.from.empty()) {
+        conv.model = ModelOption("--from", o.from);
+        if (o.baseColor.empty() || o.specularColor.empty()) {
+            throw UsageError("--from needs --base-color R,G,B and --specular-color R,G,B");
+        }
+        conv.toMap = true;
+        conv.baseColor = ColourOption("--base-color", o.baseColor);
+        conv.specularColor = ColourOption("--specular-color", o.specularColor);
+        conv.source = std::string(ModelKey(conv.model)) + " base_color " + o.baseColor +
+                      ", specular_color " + o.specularColor;
+        IorFromColours(conv);
+        return conv;
+    }
+    conv.model = ModelOption("--to", o.to);
+    if (!o.file.empty()) {
+        const NkTable table = LoadNkTable(o.file);
+        conv.source = o.file + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
+        if (o.spectral) {
+            conv.spectral = IntegrateMetal(table, LoadCieTables(FindDataFolder(o.data)), o.file);
+            conv.ior = conv.spectral->ior;
+            conv.warnings = conv.spectral->warnings;
+            conv.source += ", integrated over the spectrum";
+        } else {
+            conv.ior = PointSampledIor(table, o.file);
+        }
+    } else if (o.spectral) {
+        throw UsageError("--spectral needs a database file FILE.yml");
+    } else if (!o.preset.empty()) {
+        const Metal& metal = MetalOption(o.preset);
+        conv.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
+        conv.ior = metal.ior;
+    } else if (!o.n.empty()) {
+        const auto n = BoundedTripleOption("--n", o.n, 0.0, kMapLimit);
+        const auto k = BoundedTripleOption("--k", o.k, 0.0, kMapLimit);
+        conv.source = "custom";
+        conv.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
+    } else {
+        throw UsageError(
+            "missing input (valid: --preset NAME, --n R,G,B with --k R,G,B, or "
+            "FILE.yml [--spectral])");
+    }
+    ColoursFromIor(conv);
+    return conv;
+}
+
+void PrintTable(const Conversion& conv) {
+    constexpr int kWidth = 16;
+    std::printf("%-*s%s\n", kWidth, "source", conv.source.c_str());
+    std::printf("%-*s%s\n", kWidth, "model", ModelTitle(conv.model));
+    PrintChannelRow(kWidth, "channel", {"red", "green", "blue"});
+    if (conv.spectral) {
+        PrintChannelRow(kWidth, "spectral f0", FormatCells("%.6f", conv.spectral->f0));
+        PrintChannelRow(kWidth, "spectral edge", FormatCells("%.6f", conv.spectral->edge));
+    }
+    PrintChannelRow(kWidth, "n", IorCells(conv.ior, 0));
+    PrintChannelRow(kWidth, "k", IorCells(conv.ior, 3));
+    PrintChannelRow(kWidth, "base_color", FormatCells("%.6f", conv.baseColor));
+    PrintChannelRow(kWidth, "specular_color", FormatCells("%.6f", conv.specularColor));
+    if (conv.toMap) std::printf("\n%s", MaxScriptSnippet(conv.ior).c_str());
+}
+
+// Numbers enter the JSON as the doubles of their printed decimals.
+nlohmann::ordered_json Numbers(const Cells& cells) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const std::string& cell : cells) list.push_back(std::stod(cell));
+    return list;
+}
+
+void PrintJson(const Conversion& conv) {
+    nlohmann::ordered_json out = {
+        {"source", conv.source},
+        {"model", ModelKey(conv.model)},
+        {"direction", conv.toMap ? "from" : "to"},
+        {"n", Numbers(IorCells(conv.ior, 0))},
+        {"k", Numbers(IorCells(conv.ior, 3))},
+        {"base_color", Numbers(FormatCells("%.6f", conv.baseColor))},
+        {"specular_color", Numbers(FormatCells("%.6f", conv.specularColor))},
+    };
+    if (conv.spectral) {
+        out["spectral_f0"] = Numbers(FormatCells("%.6f", conv.spectral->f0));
+        out["spectral_edge"] = Numbers(FormatCells("%.6f", conv.spectral->edge));
+    }
+    out["warnings"] = conv.warnings;
+    std::printf("%s\n", out.dump(2).c_str());
+}
+
+int RunConvert(const ConvertOptions& o) {
+    if (o.format != "table" && o.format != "json") {
+        throw UsageError("--format: '" + o.format + "' is not a format (valid: table, json)");
+    }
+    const Conversion conv = Resolve(o);
+    if (o.format == "json") {
+        PrintJson(conv);
+    } else {
+        PrintTable(conv);
+    }
+    for (const std::string& warning : conv.warnings) {
+        std::fprintf(stderr, "veltrane convert: warning: %s\n", warning.c_str());
+    }
+    return FlushOutput("convert");
+}
+
+}  // namespace
+
+void AddConvertCommand(CLI::App& app) {
+    auto o = std::make_shared<ConvertOptions>();
+    CLI::App* convert = AddCommand(
+        app, "convert",
+        "The map's n and k to and from the colour-based metal models: OpenPBR Surface (F82 "
+        "tint) and Standard Surface",
+        [o] { return RunConvert(*o); });
+    convert->footer(
+        "--to openpbr gives base_color, the map's colour head-on, and specular_color, the\n"
+        "map's reflectance at mu = 1/7 (about 82 degrees) over Schlick's there: the F82-tint\n"
+        "model of OpenPBR Surface and of Blender's Metallic node. specular_color is limited to\n"
+        "1; a channel that needs more (gold's green and blue) is clipped with a warning, and\n"
+        "its edge comes out darker. --to standard-surface gives Gulbrandsen's reflectivity r\n"
+        "and edge tint g, which Standard Surface 1.0 takes as base_color and specular_color;\n"
+        "that conversion is exact both ways.\n\n"
+        "--from takes the model's colours (each 0 to 1) and gives n and k: for Standard\n"
+        "Surface by Gulbrandsen's mapping, for OpenPBR by fitting the map's closed form to the\n"
+        "model head-on and at mu = 1/7. Reflectivity 1 is a pole and is clipped to 0.999.\n\n"
+        "The input of --to is a metal (--preset, see veltrane presets), six values (--n and\n"
+        "--k, 0 to 100) or a database file, point-sampled at 0.650, 0.510 and 0.475 um, or\n"
+        "with --spectral integrated over the spectrum as 'veltrane nk --spectral' does.\n"
+        "--format json prints one object with the same values and the warnings.\n\n"
+        "Examples:\n"
+        "  veltrane convert --preset gold --to openpbr\n"
+        "  veltrane convert --preset copper --to standard-surface --format json\n"
+        "  veltrane convert Cu.yml --spectral --to openpbr\n"
+        "  veltrane convert --from openpbr --base-color 0.93,0.59,0.52 --specular-color "
+        "0.98,0.98,0.97\n");
+    CLI::Option* file =
+        convert->add_option("file", o->file, "Refractive-index database file (YAML)")
+            ->type_name("FILE.yml");
+    CLI::Option* to =
+        convert->add_option("--to", o->to, "Model to convert to: openpbr or standard-surface")
+            ->type_name("MODEL");
+    CLI::Option* from =
+        convert->add_option("--from", o->from, "Model to convert from: openpbr or standard-surface")
+            ->type_name("MODEL");
+    CLI::Option* preset =
+        convert->add_option("--preset", o->preset, "A metal by name")->type_name("NAME");
+    CLI::Option* n =
+        convert->add_option("--n", o->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
+    CLI::Option* k =
+        convert->add_option("--k", o->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+    CLI::Option* base =
+        convert->add_option("--base-color", o->baseColor, "The model's base_color, 0 to 1")
+            ->type_name("R,G,B");
+    CLI::Option* specular =
+        convert
+            ->add_option("--specular-color", o->specularColor, "The model's specular_color, 0 to 1")
+            ->type_name("R,G,B");
+    CLI::Option* spectral = convert->add_flag(
+        "--spectral", o->spectral, "Integrate FILE.yml over the spectrum before converting");
+    CLI::Option* data =
+        convert->add_option("--data", o->data, "Folder of the CIE tables")->type_name("DIR");
+    convert->add_option("--format", o->format, "Output format: table or json")
+        ->type_name("FORMAT")
+        ->capture_default_str();
+    n->needs(k);
+    k->needs(n);
+    data->needs(spectral);
+    for (CLI::Option* input : {file, preset, n, k, spectral}) from->excludes(input);
+    for (CLI::Option* colour : {base, specular}) to->excludes(colour);
+    file->excludes(preset)->excludes(n)->excludes(k);
+    preset->excludes(n)->excludes(k);
+}
+
+}  // namespace veltrane::tools

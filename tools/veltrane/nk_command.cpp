@@ -1,0 +1,266 @@
+// veltrane nk: where the six values come from (a database file, the artist mapping, a
+// named metal), and the common report: n, k, the artist values and the script.
+#include "tools/veltrane/nk_command.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/param_store.h"
+#include "tools/metals/artist_mapping.h"
+#include "tools/metals/nk_file.h"
+#include "tools/metals/srgb.h"
+#include "tools/veltrane/channel_rows.h"
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/data_folder.h"
+#include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/option_values.h"
+#include "tools/veltrane/spectral_metal.h"
+
+namespace veltrane::tools {
+namespace {
+
+struct NkOptions {
+    std::string file, preset, f0, edge, n, k, data;
+    bool toArtist = false;
+    bool spectral = false;
+};
+
+constexpr double kMapLimit = 100.0;  // range of the n/k parameters
+
+// The six values and what the report says about where they come from.
+struct NkResult {
+    std::string source;
+    ComplexIOR ior;
+    std::vector<std::string> warnings;
+    std::array<bool, 3> f0Clamped{};  // already reported
+    std::optional<SpectralMetal> spectral;
+};
+
+float& Field(ComplexIOR& ior, int index) {
+    return ior.*kIorParamFields[index].field;
+}
+
+NkResult FromFile(const std::string& path) {
+    const NkTable table = LoadNkTable(path);
+    NkResult result;
+    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
+    result.ior = PointSampledIor(table, path);
+    return result;
+}
+
+std::string ClampNote(int channel) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "%s f0 clamped to %g: f0 = 1 is a pole of the mapping (n and k grow without "
+                  "bound)",
+                  kChannelNames[channel], kMaxReflectivity);
+    return text;
+}
+
+NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
+    const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
+    const auto edge = BoundedTripleOption("--edge", edgeText, 0.0, 1.0);
+    NkResult result;
+    result.source = "f0 " + f0Text + ", edge tint " + edgeText;
+    for (int c = 0; c < 3; ++c) {
+        const IorChannel ior = IorFromArtist(f0[c], edge[c]);
+        if (ior.reflectivityClamped) {
+            result.warnings.push_back(ClampNote(c));
+            result.f0Clamped[static_cast<std::size_t>(c)] = true;
+        }
+        Field(result.ior, c) = static_cast<float>(ior.n);
+        Field(result.ior, c + 3) = static_cast<float>(ior.k);
+    }
+    return result;
+}
+
+NkResult FromIor(const std::string& nText, const std::string& kText) {
+    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapLimit);
+    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapLimit);
+    NkResult result;
+    result.source = "custom";
+    result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
+    return result;
+}
+
+NkResult FromPreset(const std::string& name) {
+    const Metal& metal = MetalOption(name);
+    NkResult result;
+    result.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
+    result.ior = metal.ior;
+    return result;
+}
+
+NkResult FromSpectralFile(const std::string& path, const std::string& dataOption) {
+    const NkTable table = LoadNkTable(path);
+    const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
+    NkResult result;
+    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
+    result.spectral = IntegrateMetal(table, tables, path);
+    result.ior = result.spectral->ior;
+    result.warnings = result.spectral->warnings;
+    for (std::size_t c = 0; c < 3; ++c) {
+        result.f0Clamped[c] = result.spectral->fit[c].reflectivityClipped;
+    }
+    return result;
+}
+
+NkResult Resolve(const NkOptions& o) {
+    if (o.spectral) {
+        if (o.file.empty()) throw UsageError("--spectral needs a database file FILE.yml");
+        return FromSpectralFile(o.file, o.data);
+    }
+    if (!o.file.empty()) return FromFile(o.file);
+    if (!o.f0.empty()) return FromArtist(o.f0, o.edge);
+    if (!o.n.empty()) {
+        if (!o.toArtist) throw UsageError("--n and --k need --to-artist (or use 'veltrane eval')");
+        return FromIor(o.n, o.k);
+    }
+    if (!o.preset.empty()) return FromPreset(o.preset);
+    throw UsageError(
+        "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k R,G,B "
+        "and --to-artist; or --preset NAME)");
+}
+
+void AddLimitWarnings(NkResult& result) {
+    for (int i = 0; i < 6; ++i) {
+        const float v = Field(result.ior, i);
+        if (v > kMapLimit) {
+            char text[160];
+            std::snprintf(text, sizeof text,
+                          "%s %s = %g exceeds the map's range 0 to %g; the map clamps it",
+                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapLimit);
+            result.warnings.push_back(text);
+        }
+    }
+}
+
+void PrintRow(const char* label, const Cells& cells) {
+    PrintChannelRow(10, label, cells);
+}
+
+Cells ByteCells(const Rgb& linear) {
+    return {std::to_string(SrgbByte(linear[0])), std::to_string(SrgbByte(linear[1])),
+            std::to_string(SrgbByte(linear[2]))};
+}
+
+// The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
+void PrintSpectral(const SpectralMetal& m) {
+    PrintRow("spec f0", FormatCells("%.6f", m.f0));
+    PrintRow("f0 8-bit", ByteCells(m.f0));
+    PrintRow("spec edge", FormatCells("%.6f", m.edge));
+    PrintRow("edge 8bit", ByteCells(m.edge));
+}
+
+int Report(NkResult result) {
+    std::array<double, 3> f0{}, edge{};
+    for (int c = 0; c < 3; ++c) {
+        const ArtistChannel artist = ArtistFromIor(Field(result.ior, c), Field(result.ior, c + 3));
+        f0[c] = artist.reflectivity;
+        edge[c] = artist.edgeTint;
+        if (artist.reflectivityClamped && !result.f0Clamped[static_cast<std::size_t>(c)]) {
+            result.warnings.push_back(ClampNote(c));
+        }
+        if (edge[c] < 0.0 || edge[c] > 1.0) {
+            result.warnings.push_back(std::string(kChannelNames[c]) +
+                                      " edge tint lies outside 0 to 1: the artist mapping "
+                                      "cannot express this channel exactly");
+        }
+    }
+    AddLimitWarnings(result);
+
+    std::printf("source    %s\n", result.source.c_str());
+    if (result.spectral) {
+        std::printf(
+            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; spec edge at mu 1/7; n and k "
+            "fitted to both, clipped into 0 to 1\n");
+    }
+    PrintRow("channel", {"red", "green", "blue"});
+    if (result.spectral) PrintSpectral(*result.spectral);
+    if (!result.spectral) PrintRow("um", FormatCells("%.3f", kChannelWavelengths));
+    PrintRow("n", IorCells(result.ior, 0));
+    PrintRow("k", IorCells(result.ior, 3));
+    PrintRow("f0", FormatCells("%.6f", f0));
+    PrintRow("edge tint", FormatCells("%.6f", edge));
+    std::printf("\n%s", MaxScriptSnippet(result.ior).c_str());
+    for (const std::string& warning : result.warnings) {
+        std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
+    }
+    return FlushOutput("nk");
+}
+
+}  // namespace
+
+void AddNkCommand(CLI::App& app) {
+    auto options = std::make_shared<NkOptions>();
+    CLI::App* nk = AddCommand(
+        app, "nk",
+        "n and k for the map from a refractive-index database file, from artist colours or "
+        "for a named metal, with a MAXScript snippet that sets them",
+        [options] { return Report(Resolve(*options)); });
+    nk->footer(
+        "FILE.yml is a file of the refractive-index database: a DATA block 'tabulated nk', or\n"
+        "'tabulated n' and 'tabulated k' blocks, wavelengths in um. n and k are interpolated\n"
+        "linearly at 0.650, 0.510 and 0.475 um; a wavelength outside the data is an error,\n"
+        "never extrapolated. Formula blocks and malformed files are refused with one line\n"
+        "naming the file and the fault (exit status 2).\n\n"
+        "With --spectral the whole spectrum counts, as a spectral renderer shows it: the exact\n"
+        "Fresnel reflectance every 5 nm from 380 to 780 nm, weighted by the CIE 1931 2-degree\n"
+        "observer under D65, in linear sRGB (and 8-bit sRGB), head-on and at mu = 1/7 (about\n"
+        "82 degrees). The data must cover 0.400 to 0.700 um, else the file is refused; beyond\n"
+        "its ends up to 380 and 780 nm the end values are held (never extrapolated), with a\n"
+        "warning giving the share of the eye's response there. Colours outside sRGB (gold's\n"
+        "red) are clipped with a warning. n and k are then fitted per channel so that the\n"
+        "map's closed form gives both colours.\n\n"
+        "--f0 and --edge are the artist mapping (Gulbrandsen 2014): the colour at normal\n"
+        "incidence and the edge tint per channel, each 0 to 1. f0 = 1 is a pole and is clamped\n"
+        "to 0.999 with a warning. --to-artist goes the other way for --n and --k.\n\n"
+        "Every mode prints n, k, f0 and edge tint per channel, then a MAXScript snippet that\n"
+        "sets the map in the active material editor slot to Custom with these values.\n\n"
+        "Examples:\n"
+        "  veltrane nk Cu.yml\n"
+        "  veltrane nk Au.yml --spectral\n"
+        "  veltrane nk --f0 0.95,0.64,0.54 --edge 0.99,0.98,0.8\n"
+        "  veltrane nk --n 0.27,0.98,1.22 --k 3.61,2.37,2.29 --to-artist\n"
+        "  veltrane nk --preset tungsten\n");
+    CLI::Option* file =
+        nk->add_option("file", options->file, "Refractive-index database file (YAML)")
+            ->type_name("FILE.yml");
+    CLI::Option* preset =
+        nk->add_option("--preset", options->preset, "A metal by name (see veltrane presets)")
+            ->type_name("NAME");
+    CLI::Option* f0 = nk->add_option("--f0", options->f0, "Colour at normal incidence, 0 to 1")
+                          ->type_name("R,G,B");
+    CLI::Option* edge =
+        nk->add_option("--edge", options->edge, "Edge tint, 0 to 1")->type_name("R,G,B");
+    CLI::Option* n =
+        nk->add_option("--n", options->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
+    CLI::Option* k =
+        nk->add_option("--k", options->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+    CLI::Option* toArtist =
+        nk->add_flag("--to-artist", options->toArtist, "Convert --n and --k to f0 and edge tint");
+    CLI::Option* spectral =
+        nk->add_flag("--spectral", options->spectral,
+                     "Integrate FILE.yml over the visible spectrum and fit n and k to its colour");
+    CLI::Option* data =
+        nk->add_option("--data", options->data,
+                       "Folder of the CIE tables (default: $VELTRANE_DATA, the installed or "
+                       "the source data folder)")
+            ->type_name("DIR");
+    data->needs(spectral);
+    f0->needs(edge);
+    edge->needs(f0);
+    n->needs(k);
+    k->needs(n);
+    toArtist->needs(n);
+    for (CLI::Option* other : {preset, f0, edge, n, k, toArtist}) file->excludes(other);
+    for (CLI::Option* other : {f0, edge, n, k}) preset->excludes(other);
+    for (CLI::Option* other : {n, k}) f0->excludes(other);
+}
+
+}  // namespace veltrane::tools

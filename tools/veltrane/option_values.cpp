@@ -1,0 +1,132 @@
+#include "tools/veltrane/option_values.h"
+
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/preset_names.h"
+
+namespace veltrane::tools {
+namespace {
+
+Material NamedMaterial(const std::string& name) {
+    const Metal& metal = MetalOption(name);
+    return {std::string(metal.name), metal.ior, std::string(metal.displayName), metal.presetIndex};
+}
+
+// Shortest text that reads back to the float: 0.05, not 0.0500000007.
+std::string Shortest(float value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+}  // namespace
+
+const Metal& MetalOption(const std::string& name) {
+    const Metal* metal = FindMetalByName(name);
+    if (metal == nullptr) {
+        throw UsageError("unknown preset '" + name + "' (valid presets: " + MetalNameList() + ")");
+    }
+    return *metal;
+}
+
+float NumberOption(const std::string& option, const std::string& text) {
+    if (const auto value = ParseFloat(text)) return *value;
+    throw UsageError(option + ": '" + text +
+                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
+}
+
+void CheckOptionRange(const std::string& option, const std::string& text, float value, float low,
+                      float high) {
+    if (value >= low && value <= high) return;
+    const std::string shown = Shortest(value);
+    throw UsageError(option + ": '" + text + "' " + (shown == text ? "is" : "has " + shown) +
+                     " out of range (valid: " + Shortest(low) + " to " + Shortest(high) + ")");
+}
+
+float NumberOptionIn(const std::string& option, const std::string& text, float low, float high) {
+    const float value = NumberOption(option, text);
+    CheckOptionRange(option, text, value, low, high);
+    return value;
+}
+
+int WholeOptionIn(const std::string& option, const std::string& text, int low, int high) {
+    int value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(text.data(), last, value);
+    const bool whole = !text.empty() && end == last && ec != std::errc::invalid_argument;
+    if (whole && ec == std::errc() && value >= low && value <= high) return value;
+    throw UsageError(option + ": '" + text + "' is " +
+                     (whole ? "out of range" : "not a whole number") +
+                     " (valid: " + std::to_string(low) + " to " + std::to_string(high) + ")");
+}
+
+std::array<float, 3> TripleOption(const std::string& option, const std::string& text) {
+    if (const auto values = ParseTriple(text)) return *values;
+    throw UsageError(option + ": '" + text +
+                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
+}
+
+std::array<float, 3> BoundedTripleOption(const std::string& option, const std::string& text,
+                                         double low, double high) {
+    const std::array<float, 3> values = TripleOption(option, text);
+    for (float v : values) {
+        if (!(v >= low && v <= high)) {
+            char message[160];
+            std::snprintf(message, sizeof message, "%s: %g is outside %g to %g", option.c_str(),
+                          double{v}, low, high);
+            throw UsageError(message);
+        }
+    }
+    return values;
+}
+
+Material ReadMaterial(const std::string& preset, const std::string& n, const std::string& k) {
+    if (!preset.empty()) return NamedMaterial(preset);
+    if (!n.empty() && !k.empty()) {
+        const auto nv = TripleOption("--n", n);
+        const auto kv = TripleOption("--k", k);
+        return {"custom", {nv[0], nv[1], nv[2], kv[0], kv[1], kv[2]}, "Custom"};
+    }
+    throw UsageError("missing material (valid: --preset NAME, or --n R,G,B with --k R,G,B)");
+}
+
+std::vector<Material> ReadMaterials(const std::string& presets, const std::string& n,
+                                    const std::string& k) {
+    if (presets.empty()) return {ReadMaterial(presets, n, k)};
+    std::vector<Material> materials;
+    if (presets == "all") {
+        for (const Metal& metal : Metals())
+            materials.push_back(NamedMaterial(std::string(metal.name)));
+        return materials;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = presets.find(',', start);
+        materials.push_back(NamedMaterial(presets.substr(start, comma - start)));
+        if (comma == std::string::npos) return materials;
+        start = comma + 1;
+    }
+}
+
+MetalOptionSet AddMetalOptions(CLI::App& command, MetalOptionText& text,
+                               const std::string& presetValue, const std::string& presetHelp) {
+    MetalOptionSet set{};
+    set.preset = AddTextOption(command, "--preset", text.preset, presetValue, presetHelp);
+    set.n = AddTextOption(command, "--n", text.n, "R,G,B", "Real part of the index per channel");
+    set.k = AddTextOption(command, "--k", text.k, "R,G,B", "Extinction coefficient per channel");
+    set.hue = AddTextOption(command, "--hue", text.hue, "H", "Hue shift in degrees (default 0)");
+    set.sat =
+        AddTextOption(command, "--sat", text.sat, "S", "Saturation change in percent (default 0)");
+    set.gamma = AddTextOption(command, "--gamma", text.gamma, "G",
+                              "Exponent applied to each channel (default 1)");
+    set.preset->excludes(set.n)->excludes(set.k);
+    set.n->needs(set.k);
+    set.k->needs(set.n);
+    return set;
+}
+
+}  // namespace veltrane::tools

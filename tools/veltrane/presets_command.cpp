@@ -1,0 +1,242 @@
+// veltrane presets: one row per metal of the table in three formats. The colour at normal
+// incidence is the map's colour seen head-on: ((n-1)^2 + k^2) / ((n+1)^2 + k^2) per channel.
+#include "tools/veltrane/presets_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/param_store.h"
+#include "tools/metals/artist_mapping.h"
+#include "tools/metals/metal_table.h"
+#include "tools/metals/srgb.h"
+#include "tools/veltrane/command_line.h"
+#include "tools/veltrane/data_folder.h"
+#include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/spectral_metal.h"
+
+namespace veltrane::tools {
+namespace {
+
+using Triple = std::array<double, 3>;
+
+// The data folder and its CIE tables.
+struct DataSet {
+    std::string folder;
+    CieTables tables;
+};
+
+// The colours of a metal integrated over the spectrum of its source's database file.
+struct Spectral {
+    std::string file;
+    Triple f0, edge;  // linear sRGB at mu = 1 and 1/7, before clipping
+};
+
+// A metal with the values derived for the listing.
+struct Row {
+    const Metal* metal;
+    std::array<std::string, 3> n, k;  // shortest decimals of the floats
+    Triple f0, edgeTint;
+    std::array<int, 3> srgb8;
+    std::optional<Spectral> spectral;  // only where the source's file is shipped
+};
+
+// The spectral colours of a metal whose source's file lies in the data folder's nk/.
+std::optional<Spectral> SpectralOf(const Metal& metal, const std::optional<DataSet>& data) {
+    if (!data) return std::nullopt;
+    const std::string path = data->folder + "/nk/" + std::string(metal.page);
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) return std::nullopt;
+    const SpectralMetal m = IntegrateMetal(LoadNkTable(path), data->tables, path);
+    for (const std::string& warning : m.warnings) {
+        std::fprintf(stderr, "veltrane presets: warning: %s: %s\n", std::string(metal.name).c_str(),
+                     warning.c_str());
+    }
+    return Spectral{path, m.f0, m.edge};
+}
+
+Row MakeRow(const Metal& metal, const std::optional<DataSet>& data) {
+    Row row{&metal, {}, {}, {}, {}, {}, SpectralOf(metal, data)};
+    for (std::size_t c = 0; c < 3; ++c) {
+        const float n = metal.ior.*kIorParamFields[c].field;
+        const float k = metal.ior.*kIorParamFields[c + 3].field;
+        const ArtistChannel artist = ArtistFromIor(n, k);
+        row.n[c] = ShortestDecimal(n);
+        row.k[c] = ShortestDecimal(k);
+        row.f0[c] = artist.reflectivity;
+        row.edgeTint[c] = artist.edgeTint;
+        row.srgb8[c] = SrgbByte(artist.reflectivity);
+    }
+    return row;
+}
+
+std::string Fixed4(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+template <typename T, typename Format>
+std::string Joined(const std::array<T, 3>& values, const char* separator, Format format) {
+    return format(values[0]) + separator + format(values[1]) + separator + format(values[2]);
+}
+
+std::string Same(const std::string& s) {
+    return s;
+}
+
+std::string Integer(int value) {
+    return std::to_string(value);
+}
+
+std::string SpectralText(const std::optional<Spectral>& spectral, Triple Spectral::*colour,
+                         const char* separator) {
+    return spectral ? Joined((*spectral).*colour, separator, Fixed4) : std::string("absent");
+}
+
+void PrintTable(const std::vector<Row>& rows) {
+    std::printf("%-16s %-6s %-26s %-26s %-22s %-13s %-22s %-22s %-22s %s\n", "name", "preset",
+                "n (R G B)", "k (R G B)", "f0 linear", "f0 sRGB", "edge tint", "spectral f0",
+                "spectral edge", "source");
+    for (const Row& r : rows) {
+        const Metal& metal = *r.metal;
+        const std::string preset = metal.presetIndex ? std::to_string(metal.presetIndex) : "-";
+        std::printf("%-16s %-6s %-26s %-26s %-22s %-13s %-22s %-22s %-22s %s\n",
+                    std::string(metal.name).c_str(), preset.c_str(), Joined(r.n, " ", Same).c_str(),
+                    Joined(r.k, " ", Same).c_str(), Joined(r.f0, " ", Fixed4).c_str(),
+                    Joined(r.srgb8, " ", Integer).c_str(), Joined(r.edgeTint, " ", Fixed4).c_str(),
+                    SpectralText(r.spectral, &Spectral::f0, " ").c_str(),
+                    SpectralText(r.spectral, &Spectral::edge, " ").c_str(),
+                    std::string(metal.source).c_str());
+    }
+}
+
+// A CSV field, quoted when it holds a comma or a quote (which is doubled).
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// The spectral columns of a CSV row: empty fields where the metal has no spectral colour.
+std::string SpectralCsv(const std::optional<Spectral>& spectral) {
+    if (!spectral) return ",,,,,";
+    return Joined(spectral->f0, ",", Fixed4) + "," + Joined(spectral->edge, ",", Fixed4);
+}
+
+void PrintCsv(const std::vector<Row>& rows) {
+    std::printf(
+        "name,display_name,preset,n_r,n_g,n_b,k_r,k_g,k_b,f0_r,f0_g,f0_b,srgb8_r,srgb8_g,srgb8_b,"
+        "edge_tint_r,edge_tint_g,edge_tint_b,source,database_page,spectral_f0_r,spectral_f0_g,"
+        "spectral_f0_b,spectral_edge_r,spectral_edge_g,spectral_edge_b\n");
+    for (const Row& r : rows) {
+        const Metal& metal = *r.metal;
+        std::printf("%s,%s,%d,%s,%s,%s,%s,%s,%s,%s,%s\n", CsvField(metal.name).c_str(),
+                    CsvField(metal.displayName).c_str(), metal.presetIndex,
+                    Joined(r.n, ",", Same).c_str(), Joined(r.k, ",", Same).c_str(),
+                    Joined(r.f0, ",", Fixed4).c_str(), Joined(r.srgb8, ",", Integer).c_str(),
+                    Joined(r.edgeTint, ",", Fixed4).c_str(), CsvField(metal.source).c_str(),
+                    CsvField(metal.page).c_str(), SpectralCsv(r.spectral).c_str());
+    }
+}
+
+// Numbers enter the JSON as the doubles of their printed decimals, so that the output shows
+// 0.27105 rather than the float's binary expansion.
+nlohmann::ordered_json Numbers(const std::array<std::string, 3>& decimals) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const std::string& d : decimals) list.push_back(std::stod(d));
+    return list;
+}
+
+nlohmann::ordered_json Numbers4(const Triple& values) {
+    return Numbers({Fixed4(values[0]), Fixed4(values[1]), Fixed4(values[2])});
+}
+
+nlohmann::ordered_json SpectralJson(const std::optional<Spectral>& spectral) {
+    if (!spectral) return nullptr;
+    return {{"file", spectral->file},
+            {"f0_linear", Numbers4(spectral->f0)},
+            {"edge_linear", Numbers4(spectral->edge)}};
+}
+
+void PrintJson(const std::vector<Row>& rows) {
+    nlohmann::ordered_json metals = nlohmann::ordered_json::array();
+    for (const Row& r : rows) {
+        const Metal& metal = *r.metal;
+        metals.push_back({
+            {"name", metal.name},
+            {"display_name", metal.displayName},
+            {"preset", metal.presetIndex},
+            {"n", Numbers(r.n)},
+            {"k", Numbers(r.k)},
+            {"f0_linear", Numbers4(r.f0)},
+            {"f0_srgb8", r.srgb8},
+            {"edge_tint", Numbers4(r.edgeTint)},
+            {"source", metal.source},
+            {"database_page", metal.page},
+            {"spectral", SpectralJson(r.spectral)},
+        });
+    }
+    std::printf("%s\n", metals.dump(2).c_str());
+}
+
+struct PresetsOptions {
+    std::string format = "table";
+    std::string data;
+};
+
+int RunPresets(const PresetsOptions& o) {
+    if (o.format != "table" && o.format != "csv" && o.format != "json") {
+        throw UsageError("--format: '" + o.format + "' is not a format (valid: table, csv, json)");
+    }
+    std::optional<DataSet> data;
+    if (auto folder = FindDataFolderIfAny(o.data)) data = DataSet{*folder, LoadCieTables(*folder)};
+    std::vector<Row> rows;
+    for (const Metal& metal : Metals()) rows.push_back(MakeRow(metal, data));
+    if (o.format == "table") {
+        PrintTable(rows);
+    } else if (o.format == "csv") {
+        PrintCsv(rows);
+    } else {
+        PrintJson(rows);
+    }
+    return FlushOutput("presets");
+}
+
+}  // namespace
+
+void AddPresetsCommand(CLI::App& app) {
+    auto options = std::make_shared<PresetsOptions>();
+    CLI::App* presets = AddCommand(
+        app, "presets",
+        "Every metal the tools know: n, k, source, colour at normal incidence and edge tint",
+        [options] { return RunPresets(*options); });
+    presets->footer(
+        "Rows 1 to 10 are the plug-in's presets (column preset gives the index; 0 or '-' for\n"
+        "the further measured metals, which the tools accept by name wherever they take\n"
+        "--preset). n and k are per channel at 0.650, 0.510 and 0.475 um. f0 is the colour at\n"
+        "normal incidence, linear and as 8-bit sRGB; edge tint is the artist mapping's g\n"
+        "(Gulbrandsen 2014).\n\n"
+        "spectral f0 and spectral edge are the colours a spectral renderer shows head-on and\n"
+        "at mu = 1/7 (linear sRGB before clipping; see 'veltrane nk --spectral'). They are\n"
+        "computed from the database file of the metal's source page, read from nk/PAGE in the\n"
+        "data folder (--data, $VELTRANE_DATA, the installed or the source data folder), and\n"
+        "shown as 'absent' (empty in CSV, null in JSON) where that file is not there. The\n"
+        "project ships no such file yet, so every metal shows 'absent' until the files are\n"
+        "copied there from the database.\n");
+    presets->add_option("--data", options->data, "Data folder (CIE tables and nk/ files)")
+        ->type_name("DIR");
+    presets->add_option("--format", options->format, "Output format: table, csv or json")
+        ->type_name("FORMAT")
+        ->capture_default_str();
+}
+
+}  // namespace veltrane::tools
