@@ -22,6 +22,11 @@ namespace {
 constexpr int kSubTexmapRef = 2;
 constexpr int kNumRefs = 3;
 
+// Whether `target` is an object of super class `sclass`; a null target is none.
+bool IsOfSuperClass(RefTargetHandle target, SClass_ID sclass) {
+    return target && target->SuperClassID() == sclass;
+}
+
 // The block's ID of one of the six n/k parameters.
 ParamID IdOf(const veltrane::IorParamField& p) { return static_cast<ParamID>(p.id); }
 
@@ -61,11 +66,26 @@ RefTargetHandle Veltrane::GetReference(int i) {
     }
 }
 
+// A damaged scene file may offer any object for any slot, so a target is taken only when its
+// super class is the one the slot holds. Anything else empties the slot: the host has
+// released what the slot held before, and the host's loader sees that the reference did not
+// take.
 void Veltrane::SetReference(int i, RefTargetHandle target) {
     switch (i) {
-        case kBlockRef: paramBlock = static_cast<IParamBlock2*>(target); break;
-        case kOutputRef: textureOutput = static_cast<TextureOutput*>(target); break;
-        case kSubTexmapRef: subTexmap[0] = static_cast<Texmap*>(target); break;
+        case kBlockRef:
+            paramBlock = IsOfSuperClass(target, PARAMETER_BLOCK2_CLASS_ID)
+                             ? static_cast<IParamBlock2*>(target)
+                             : nullptr;
+            break;
+        case kOutputRef:
+            textureOutput = IsOfSuperClass(target, TEXOUTPUT_CLASS_ID)
+                                ? static_cast<TextureOutput*>(target)
+                                : nullptr;
+            break;
+        case kSubTexmapRef:
+            subTexmap[0] =
+                IsOfSuperClass(target, TEXMAP_CLASS_ID) ? static_cast<Texmap*>(target) : nullptr;
+            break;
         default: break;  // no such reference: nothing to store
     }
 }

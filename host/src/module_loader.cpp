@@ -8,6 +8,8 @@
 #include <map>
 #include <utility>
 
+#include "elf_image_check.h"
+
 namespace standin {
 namespace {
 
@@ -46,6 +48,10 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
     // Checked apart from dlopen(), whose "No such file" may concern a dependency instead.
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return fail("no such file");
+
+    // dlopen() maps what the program headers describe without checking it against the file.
+    const std::string problem = ElfImageProblem(path);
+    if (!problem.empty()) return fail("not a loadable module (" + problem + ")");
 
     // A bare file name would make dlopen() search the library path; the host names a file.
     const std::string file = path.find('/') == std::string::npos ? "./" + path : path;

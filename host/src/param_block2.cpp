@@ -7,7 +7,7 @@
 
 #include <ioapi.h>
 #include <iparamm2.h>
-#include <standin/animate_mode.h>
+#include <control.h>
 
 #include "chunk_values.h"
 #include "reference_graph.h"
@@ -130,7 +130,7 @@ template <typename T>
 BOOL ParamBlock2::SetKeyed(ParamID id, TimeValue t, T v, int tabIndex) {
     Slot* slot = Find(id, kStorageOf<T>);
     if (!slot) return FALSE;
-    ValueOf<T>(*slot).Set(t, v, IsAnimateMode() && (slot->def->flags & P_ANIMATABLE));
+    ValueOf<T>(*slot).Set(t, v, Animating() && (slot->def->flags & P_ANIMATABLE));
     Changed(id, tabIndex);
     return TRUE;
 }

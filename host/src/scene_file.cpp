@@ -9,6 +9,7 @@
 #include <standin/chunk_stream.h>
 
 #include "chunk_values.h"
+#include "editor_stop.h"
 
 namespace standin {
 
@@ -32,6 +33,14 @@ std::string Hex(std::uint32_t v) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08" PRIX32, v);
     return text;
+}
+
+// The class name an object gives itself, for messages.
+std::string ClassNameOf(ReferenceTarget* object) {
+    if (!object) return "none";
+    MSTR name;
+    object->GetClassName(name, false);
+    return Printable(name.data());
 }
 
 IOResult WriteInts(ISave& isave, USHORT id, const std::vector<std::int32_t>& values) {
@@ -188,6 +197,13 @@ IOResult RestoreReferences(std::vector<Stored>& objects, std::string* error) {
             if (slot < object->NumRefs() && object->GetReference(slot) == target) continue;
             if (object->ReplaceReference(slot, target, TRUE) != REF_SUCCEED) {
                 return Failed(error, which() + ": cannot be restored");
+            }
+            // An object refuses a target of a kind the slot does not hold, as a damaged file
+            // may offer; the load must not go on as if the reference were there.
+            if (object->GetReference(slot) != target) {
+                return Failed(error, which() + " (" + ClassNameOf(object) + "): refused object " +
+                                         std::to_string(refs[i]) + " (" + ClassNameOf(target) +
+                                         ")");
             }
         }
     }

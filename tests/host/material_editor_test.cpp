@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include <standin/animate_mode.h>
 #include <standin/material_editor.h>
 #include <standin/param_keys.h>
 
 #include "tests/host/editor_fixture.h"
+#include "tests/support/animate_scope.h"
 
 namespace edtest {
 namespace {
@@ -258,13 +258,13 @@ TEST_F(MaterialEditorTest, InvalidateRedrawsFromTheBlockAtTheEditorsTime) {
 
     // Animated: the rollout shows and sets values at the editor's time.
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         map->Block()->SetValue(kHue, 4800, 90.0f);
     }
     editor.SetTime(4800);
     EXPECT_EQ(editor.FindControl(1504)->value, map->Block()->GetFloat(kHue, 4800));
     editor.SetTime(9600);
-    standin::AnimateModeScope animate;
+    AnimateScope animate;
     EXPECT_TRUE(editor.FindRollout(1504)->TypeText(1504, L"45"));
     EXPECT_EQ(map->Block()->GetFloat(kHue, 9600), 45.0f);
     const std::vector<TimeValue> keys = standin::KeyTimes(*map->Block(), kHue);

@@ -2,10 +2,10 @@
 // the interval over which each returned value holds.
 #include <gtest/gtest.h>
 
-#include <standin/animate_mode.h>
 #include <standin/param_keys.h>
 
 #include "param_block_fixture.h"
+#include "tests/support/animate_scope.h"
 
 namespace pbtest {
 namespace {
@@ -37,7 +37,7 @@ TEST(ParamBlockAnimation, FloatKeysInterpolateLinearly) {
     IParamBlock2& block = *owner->Block();
     block.SetValue(kGamma, 0, 1.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kGamma, 100, 3.0f);  // also keeps 1 at time 0
         block.SetValue(kGamma, 200, 3.0f);
         block.SetValue(kGamma, 300, 5.0f);
@@ -60,7 +60,7 @@ TEST(ParamBlockAnimation, IntegerKeysHoldUntilTheNextKey) {
     OwnerPtr owner = NewOwner();
     IParamBlock2& block = *owner->Block();
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kPreset, 100, 2);
         block.SetValue(kPreset, 200, 2);
         block.SetValue(kPreset, 300, 9);
@@ -76,6 +76,23 @@ TEST(ParamBlockAnimation, IntegerKeysHoldUntilTheNextKey) {
     EXPECT_EQ(block.GetInt(kPreset, 0), 6);  // "read at time 0" sees the key at 0
 }
 
+// The switch is the host's global one; SuspendAnimate/ResumeAnimate nest as a stack.
+TEST(ParamBlockAnimation, TheAnimateSwitch) {
+    EXPECT_EQ(Animating(), 0);
+    AnimateOn();
+    EXPECT_NE(Animating(), 0);
+    SuspendAnimate();
+    EXPECT_EQ(Animating(), 0);
+    SuspendAnimate();
+    AnimateOn();
+    ResumeAnimate();  // back to the suspended "off"
+    EXPECT_EQ(Animating(), 0);
+    ResumeAnimate();  // back to "on"
+    EXPECT_NE(Animating(), 0);
+    AnimateOff();
+    EXPECT_EQ(Animating(), 0);
+}
+
 TEST(ParamBlockAnimation, WhenKeysAreMade) {
     OwnerPtr owner = NewOwner();
     IParamBlock2& block = *owner->Block();
@@ -84,7 +101,7 @@ TEST(ParamBlockAnimation, WhenKeysAreMade) {
     EXPECT_TRUE(standin::KeyTimes(block, kHue).empty());
     EXPECT_EQ(block.GetFloat(kHue, -7), 10.0f);
 
-    standin::AnimateModeScope animate;
+    AnimateScope animate;
     block.SetValue(kHue, 0, 20.0f);  // at time 0 the constant changes too
     EXPECT_TRUE(standin::KeyTimes(block, kHue).empty());
     EXPECT_EQ(block.GetFloat(kHue, 500), 20.0f);
@@ -101,7 +118,7 @@ TEST(ParamBlockAnimation, WritesOutsideAnimateModeKeepTheAnimation) {
     OwnerPtr owner = NewOwner();
     IParamBlock2& block = *owner->Block();
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kSat, 100, 10.0f);  // keys 0 -> 0, 100 -> 10
     }
     block.SetValue(kSat, 100, 40.0f);  // a key there: replaced

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include <standin/animate_mode.h>
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
 #include <standin/param_block_class.h>
@@ -13,6 +12,7 @@
 
 #include "param_block_fixture.h"
 #include "tests/support/same_block.h"
+#include "tests/support/animate_scope.h"
 
 namespace pbtest {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 void Customise(IParamBlock2& block) {
     block.SetValue(kHue, 0, -12.5f);
     block.SetValue(kNR, 0, 0.049517f);
-    standin::AnimateModeScope animate;
+    AnimateScope animate;
     block.SetValue(kGamma, 80, 2.5f);
     block.SetValue(kGamma, 160, 0.5f);
     block.SetValue(kPreset, 40, 3);
@@ -137,7 +137,7 @@ TEST(ParamBlockPersistence, CloneIsIndependent) {
     copy->SetValue(kHue, 0, 99.0f);
     block->SetValue(kSat, 0, -99.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         copy->SetValue(kGamma, 500, 9.0f);
     }
     EXPECT_EQ(block->GetFloat(kHue), -12.5f);

@@ -2,13 +2,13 @@
 // parameters held by the owner, open parameter maps and reset.
 #include <gtest/gtest.h>
 
-#include <standin/animate_mode.h>
 #include <standin/param_keys.h>
 #include <standin/param_map_hook.h>
 #include <standin/ui_invalidation_log.h>
 
 #include "param_block_fixture.h"
 #include "tests/support/recording_param_map.h"
+#include "tests/support/animate_scope.h"
 
 namespace pbtest {
 namespace {
@@ -183,7 +183,7 @@ TEST(ParamBlock, ResetRestoresDefaultsAndKeepsOwnersReferences) {
     block->SetValue(kPreset, 0, 2);
     block->SetValue(kHue, 0, 90.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block->SetValue(kNR, 100, 5.0f);
         block->SetValue(kPreset, 50, 9);
     }

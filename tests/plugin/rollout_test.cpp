@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <iparamm2.h>
-#include <standin/animate_mode.h>
 #include <standin/material_editor.h>
 #include <standin/param_keys.h>
 #include <standin/rollout.h>
@@ -22,6 +21,7 @@
 #include "plugin/web_pages.h"
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/stub_param_dlg.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -253,7 +253,7 @@ TEST_F(RolloutTest, AnAnimatedPresetIsReadAtTimeZero) {
         MapPtr map = MapWithPreset(c.atZero);
         IParamBlock2& block = Block(*map);
         {
-            standin::AnimateModeScope animate;
+            AnimateScope animate;
             block.SetValue(kPreset, 4800, c.later);
         }
         ASSERT_EQ(standin::KeyTimes(block, kPreset), (std::vector<TimeValue>{0, 4800}));

@@ -1,10 +1,10 @@
 // Cloning: the copy has its own block and output with the same values, keys and base state,
 // is independent of its original, and does not carry the sub-texmap over.
-#include <standin/animate_mode.h>
 #include <standin/remap_directory.h>
 
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/same_block.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -29,7 +29,7 @@ protected:
         block.SetValue(kNRed, 0, 3.5f);
         block.SetValue(kSat, 0, 25.0f);
         {
-            standin::AnimateModeScope animate;
+            AnimateScope animate;
             block.SetValue(kHue, 100, 60.0f);
             block.SetValue(kPreset, 40, 7);
         }
@@ -88,7 +88,7 @@ TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
         Block(changed).SetValue(kPreset, 0, 2);
         Block(changed).SetValue(kGamma, 0, 3.0f);
         {
-            standin::AnimateModeScope animate;
+            AnimateScope animate;
             Block(changed).SetValue(kKRed, 70, 9.0f);
         }
         OutputOf(changed)->SetInvert(TRUE);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include <standin/animate_mode.h>
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
 #include <standin/scene_file.h>
@@ -11,6 +10,7 @@
 
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/same_block.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -268,7 +268,7 @@ TEST_F(TexmapScene, RoundTripsLoseNothing) {
          }},
         {"animated values",
          [](Texmap& m) {
-             standin::AnimateModeScope animate;
+             AnimateScope animate;
              Block(m).SetValue(kNRed, 50, 1.9f);
              Block(m).SetValue(kNRed, 150, 0.4f);
              Block(m).SetValue(kKBlue, 100, 5.0f);
@@ -332,7 +332,7 @@ TEST_F(TexmapScene, TruncatedScenesFailAtEveryLength) {
     Texmap* original = AddNewMap(scene);
     original->SetSubTexmap(0, NewMap().release());
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         Block(*original).SetValue(kHue, 100, 45.0f);
     }
     const Bytes bytes = Save(scene);

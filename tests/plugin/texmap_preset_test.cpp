@@ -2,12 +2,12 @@
 // and keeps the six controls of an open rollout in step; nothing else touches "preset".
 #include <climits>
 
-#include <standin/animate_mode.h>
 #include <standin/param_keys.h>
 #include <standin/ui_invalidation_log.h>
 
 #include "core/presets.h"
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -129,7 +129,7 @@ TEST_F(TexmapPreset, AnAnimatedPresetIsReadAtTimeZero) {
     block.SetValue(kPreset, 0, 1);
     block.SetValue(kNRed, 0, 42.0f);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kPreset, 100, 3);
     }
     EXPECT_EQ(standin::KeyTimes(block, kPreset), (std::vector<TimeValue>{0, 100}));
@@ -139,7 +139,7 @@ TEST_F(TexmapPreset, AnAnimatedPresetIsReadAtTimeZero) {
 
     // Changing the key at time 0 changes the row.
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kPreset, 0, 8);
     }
     EXPECT_EQ(block.GetInt(kPreset, 100), 3);

@@ -1,10 +1,10 @@
 // The parameter snapshot: Update reads the block only outside the snapshot's validity, any
 // change empties it, animation narrows it, and Reset restores the defaults in place.
-#include <standin/animate_mode.h>
 #include <standin/param_keys.h>
 
 #include "core/presets.h"
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/animate_scope.h"
 
 namespace texmap_test {
 namespace {
@@ -106,7 +106,7 @@ TEST_F(TexmapUpdate, ValidityIsForeverUnanimatedAndNarrowedByKeys) {
         EXPECT_TRUE(map->Validity(t) == FOREVER) << t;
     }
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kNRed, 100, 2.0f);  // keys at 0 (Copper's value) and 100
         block.SetValue(kHue, 300, 30.0f);  // keys at 0 (0) and 300
         block.SetValue(kPreset, 50, 2);    // "preset" is not read by Update
@@ -191,7 +191,7 @@ TEST_F(TexmapUpdate, ResetKeepsTheOutputObjectAndRestoresTheDefaults) {
     block.SetValue(kPreset, 0, 3);
     WriteParams(block, 0, kSecond);
     {
-        standin::AnimateModeScope animate;
+        AnimateScope animate;
         block.SetValue(kGamma, 80, 4.0f);
         block.SetValue(kPreset, 40, 9);
     }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "tests/support/module_file.h"
 #include "tests/support/scratch_file.h"
 #include "tests/tools/tool_runner.h"
 
@@ -60,6 +61,31 @@ TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
         EXPECT_EQ(run.err.rfind(c.expectedStart, 0), 0u) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
     }
+}
+
+// The loader would map segments past the end of a cut-off copy; it must refuse it first.
+// Lengths are taken of the part the loader maps, the segments.
+TEST(PluginInfo, TruncatedModulesAreRefused) {
+    const std::string whole = FileContents(VELTRANE_MODULE);
+    const std::size_t mapped = SegmentsEnd(whole);
+    ASSERT_GT(mapped, 4096u);
+    const std::size_t lengths[] = {0,          4,          63,             64,
+                                   200,        4096,       mapped / 4,     mapped / 2,
+                                   mapped * 3 / 4, mapped - 1};
+    for (std::size_t length : lengths) {
+        SCOPED_TRACE(length);
+        const ScratchFile cut("plugin-info-cut.so", whole.substr(0, length));
+        const ToolRun run = PluginInfo(cut.Path());
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("cannot load module '" + cut.Path() + "': not a loadable module (",
+                                0),
+                  0u)
+            << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+    }
+    const ScratchFile copy("plugin-info-copy.so", whole);
+    EXPECT_EQ(PluginInfo(copy.Path()).status, 0);
 }
 
 TEST(PluginInfo, RefusedInitializationGivesStatusTwo) {

@@ -15,8 +15,9 @@ namespace standin {
 class STANDIN_EXPORT Module {
 public:
     // Loads the module file at `path`. On failure returns null and sets `*error` to one line
-    // naming the file and what is wrong (missing file, not a loadable module, DllMain
-    // refused the attach, the exports it lacks); nothing stays loaded then.
+    // naming the file and what is wrong: a missing file; not a loadable module (not an ELF
+    // shared object for this machine, cut short, or refused by the dynamic loader); DllMain
+    // refused the attach; the exports it lacks. Nothing stays loaded then.
     static std::unique_ptr<Module> Load(const std::string& path, std::string* error);
 
     // Unloads: DllMain(DLL_PROCESS_DETACH), then the module's static destruction. Loads of

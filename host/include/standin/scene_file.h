@@ -37,7 +37,8 @@ STANDIN_EXPORT IOResult SaveScene(SceneRoots& roots, std::vector<std::uint8_t>& 
 
 // Recreates the stored objects through `classes` (Create(TRUE), then Load), restores their
 // references with ReplaceReference and adds the stored roots to `into`. Damaged data, an
-// unknown class or an object that fails to load give IO_ERROR with `error` set; then
+// unknown class, an object that fails to load or one that does not take a stored reference
+// (GetReference reads back something else) give IO_ERROR with `error` set; then
 // nothing is added, every object created on the way is deleted again, and post-load
 // callbacks registered meanwhile are dropped without being run.
 STANDIN_EXPORT IOResult LoadScene(const std::uint8_t* data, std::size_t size,
