@@ -16,6 +16,7 @@
 #include "tools/veltrane/number_parsing.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
+#include "tools/veltrane/shown_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -29,16 +30,33 @@ struct EvalOptions {
     std::string module = VELTRANE_DEFAULT_MODULE;
 };
 
+std::string NotANumber(const std::string& text) {
+    return "'" + Shown(text) + "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)";
+}
+
+std::string NotATriple(const std::string& text) {
+    return "'" + Shown(text) + "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)";
+}
+
+std::string UnknownPreset(const std::string& name) {
+    return "unknown preset '" + Shown(name) + "' (valid presets: " + PresetNameList() + ")";
+}
+
 float Number(const std::string& option, const std::string& text) {
     if (const auto value = ParseFloat(text)) return *value;
-    throw UsageError(option + ": '" + text +
-                     "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
+    throw UsageError(option + ": " + NotANumber(text));
 }
 
 std::array<float, 3> Triple(const std::string& option, const std::string& text) {
     if (const auto values = ParseTriple(text)) return *values;
-    throw UsageError(option + ": '" + text +
-                     "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
+    throw UsageError(option + ": " + NotATriple(text));
+}
+
+// An option given an empty value was given, not left out: refused with the message of the
+// check its value would fail, instead of falling back to the default.
+CLI::Validator NotEmpty(const std::string& message) {
+    return CLI::Validator(
+        [message](std::string& value) { return value.empty() ? message : std::string(); }, "");
 }
 
 constexpr double kPi = 3.14159265358979323846;
@@ -60,8 +78,7 @@ Sample ReadSample(const EvalOptions& o) {
     if (!o.preset.empty()) {
         const auto index = FindPresetByName(o.preset);
         if (!index) {
-            throw UsageError("unknown preset '" + o.preset +
-                             "' (valid presets: " + PresetNameList() + ")");
+            throw UsageError(UnknownPreset(o.preset));
         }
         s.material = std::string(PresetName(*index));
         s.ior = FindMetalPreset(*index)->ior;
@@ -118,7 +135,7 @@ std::unique_ptr<SampleEvaluator> MakeEvaluator(const EvalOptions& options) {
     if (!options.viaPlugin) return std::make_unique<CoreEvaluator>();
     std::string error;
     std::unique_ptr<PluginEvaluator> plugin = PluginEvaluator::Open(options.module, &error);
-    if (!plugin) throw UsageError(error);
+    if (!plugin) throw UsageError(Escaped(error));
     return plugin;
 }
 
@@ -147,7 +164,7 @@ void AddEvalCommand(CLI::App& app) {
         "--batch reads lines 'nR nG nB kR kG kB mu hue sat gamma' from standard input and\n"
         "writes 'r g b a' per line, each as %.9g of the float. Blank lines and lines starting\n"
         "with # are skipped; any other line that is not ten numbers stops the run with\n"
-        "'line N: expected 10 numbers' and exit status 2.\n\n"
+        "'line N: expected 10 numbers, ...' naming what was found, and exit status 2.\n\n"
         "Examples:\n"
         "  veltrane eval --preset copper --angle 45\n"
         "  veltrane eval --n 0.2,0.9,1.1 --k 3.9,2.4,2.2 --mu 0.5 --hue 20 --sat 10 --gamma 2.2\n"
@@ -157,25 +174,34 @@ void AddEvalCommand(CLI::App& app) {
         "identity output stage); both ways agree bit for bit.\n");
 
     const auto addOption = [eval](const char* name, std::string& value, const char* valueName,
-                                  const char* description) {
-        return eval->add_option(name, value, description)->type_name(valueName);
+                                  const char* description, const std::string& ifEmpty) {
+        return eval->add_option(name, value, description)
+            ->type_name(valueName)
+            ->check(NotEmpty(ifEmpty));
     };
-    CLI::Option* preset = addOption("--preset", options->preset, "NAME", "Metal preset by name");
-    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel");
-    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel");
-    CLI::Option* angle =
-        addOption("--angle", options->angle, "DEG", "Angle between view and normal in degrees");
-    CLI::Option* mu = addOption("--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
-    CLI::Option* hue = addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)");
-    CLI::Option* sat =
-        addOption("--sat", options->sat, "S", "Saturation change in percent (default 0)");
-    CLI::Option* gamma =
-        addOption("--gamma", options->gamma, "G", "Exponent applied to each channel (default 1)");
+    const std::string notANumber = NotANumber("");
+    CLI::Option* preset = addOption("--preset", options->preset, "NAME", "Metal preset by name",
+                                    UnknownPreset(""));
+    CLI::Option* n = addOption("--n", options->n, "R,G,B", "Real part of the index per channel",
+                               NotATriple(""));
+    CLI::Option* k = addOption("--k", options->k, "R,G,B", "Extinction coefficient per channel",
+                               NotATriple(""));
+    CLI::Option* angle = addOption("--angle", options->angle, "DEG",
+                                   "Angle between view and normal in degrees", notANumber);
+    CLI::Option* mu = addOption("--mu", options->mu, "X", "Facing value |N.V| instead of an angle",
+                                notANumber);
+    CLI::Option* hue =
+        addOption("--hue", options->hue, "H", "Hue shift in degrees (default 0)", notANumber);
+    CLI::Option* sat = addOption("--sat", options->sat, "S",
+                                 "Saturation change in percent (default 0)", notANumber);
+    CLI::Option* gamma = addOption("--gamma", options->gamma, "G",
+                                   "Exponent applied to each channel (default 1)", notANumber);
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
     CLI::Option* viaPlugin = eval->add_flag(
         "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
-    addOption("--module", options->module, "FILE", "Plug-in module for --via-plugin")
+    addOption("--module", options->module, "FILE", "Plug-in module for --via-plugin",
+              "'' is no module file")
         ->capture_default_str()
         ->needs(viaPlugin);
 
