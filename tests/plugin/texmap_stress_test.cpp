@@ -26,7 +26,7 @@ constexpr int kThreads = 8;
 #ifdef VELTRANE_UNDER_TSAN
 // ThreadSanitizer runs this path some twenty times slower; the interleavings it checks
 // do not need a million samples per thread.
-constexpr int kSamplesPerThread = 25'000;
+constexpr int kSamplesPerThread = 100'000;
 #else
 constexpr int kSamplesPerThread = 1'000'000;
 #endif
