@@ -5,6 +5,7 @@
 // that update and evaluate, and must save and load again to the same bytes.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,17 +21,25 @@
 
 namespace {
 
-// The module stays loaded and its class registered for the life of the process; the
-// static pointer keeps it reachable, so the leak checker does not count it.
-standin::Module* LoadModuleOnce() {
-    std::string error;
-    standin::Module* module = standin::Module::Load(VELTRANE_MODULE, &error).release();
-    if (!module || !standin::ClassDirectory::Host().Register(module->LibClassDesc(0))) {
-        std::fprintf(stderr, "cannot load %s: %s\n", VELTRANE_MODULE, error.c_str());
-        std::abort();
+// The module, loaded on the first input and its class registered with the host's class
+// directory until the process ends.
+class LoadedModule {
+  public:
+    LoadedModule() {
+        std::string error;
+        module_ = standin::Module::Load(VELTRANE_MODULE, &error);
+        desc_ = module_ ? module_->LibClassDesc(0) : nullptr;
+        if (!desc_ || !standin::ClassDirectory::Host().Register(desc_)) {
+            std::fprintf(stderr, "cannot load %s: %s\n", VELTRANE_MODULE, error.c_str());
+            std::abort();
+        }
     }
-    return module;
-}
+    ~LoadedModule() { standin::ClassDirectory::Host().Unregister(desc_); }
+
+  private:
+    std::unique_ptr<standin::Module> module_;
+    ClassDesc* desc_ = nullptr;
+};
 
 void EvaluateMaps(standin::SceneRoots& scene) {
     for (int i = 0; i < scene.Count(); ++i) {
@@ -53,8 +62,7 @@ std::vector<std::uint8_t> Saved(standin::SceneRoots& scene) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static standin::Module* const module = LoadModuleOnce();
-    (void)module;
+    static const LoadedModule module;
     const standin::ClassDirectory& classes = standin::ClassDirectory::Host();
 
     standin::SceneRoots scene;
