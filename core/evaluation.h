@@ -19,6 +19,10 @@ struct ParamSnapshot {
 /// The colour of one shading sample before the host's output stage: the conductor
 /// reflectance at facing value |N.V| (neither vector normalised; front and back alike),
 /// adjusted by the snapshot's hue, sat and gamma and clamped into [0, 1]. Alpha is 1.
+/// A NaN parameter is not mended, but it does not simply pass through either: the HSL
+/// conversion's max/min order keeps a NaN reflectance in red (the whole colour is NaN) and
+/// drops one in green or blue (a grey of the other channels); a NaN hue gives that grey too,
+/// a NaN saturation or gamma a NaN colour.
 AColor EvalReflectance(const Point3& n, const Point3& v, const ParamSnapshot& params);
 
 }  // namespace veltrane

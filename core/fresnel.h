@@ -14,7 +14,8 @@ namespace veltrane {
 /// The usual closed form that folds n^2 + k^2 into one term: the mean of the s- and
 /// p-polarised terms. Exact at normal incidence, ((n-1)^2 + k^2) / ((n+1)^2 + k^2).
 /// Every operation is single precision in a fixed order so that results are reproducible
-/// bit for bit. The result is clamped into [0, 1]; a NaN input passes through as NaN.
+/// bit for bit. The result is clamped into [0, 1]; a NaN input gives a NaN reflectance
+/// (what the colour adjustment makes of it: see EvalReflectance).
 /// n = k = mu = 0 (or inputs so small that every term underflows) would make the s term
 /// 0/0; it takes its limit 1 instead, so such a sample is white like every grazing view.
 /// Inputs so large that the terms overflow take their limit 1 as well.

@@ -201,12 +201,13 @@ RefTargetHandle Veltrane::Clone(RemapDir& remap) {
     return copy;
 }
 
+// The chunk is closed even when the base class fails, so that the writer's chunks stay
+// balanced for whatever it does with the failure.
 IOResult Veltrane::Save(ISave* isave) {
     isave->BeginChunk(MTL_HDR_CHUNK);
     const IOResult result = MtlBase::Save(isave);
-    if (result != IO_OK) return result;
     isave->EndChunk();
-    return IO_OK;
+    return result;
 }
 
 IOResult Veltrane::Load(ILoad* iload) {
@@ -214,8 +215,9 @@ IOResult Veltrane::Load(ILoad* iload) {
     while ((opened = iload->OpenChunk()) == IO_OK) {
         IOResult result = IO_OK;
         if (iload->CurChunkID() == MTL_HDR_CHUNK) result = MtlBase::Load(iload);
-        iload->CloseChunk();
+        const IOResult closed = iload->CloseChunk();
         if (result != IO_OK) return result;
+        if (closed != IO_OK) return IO_ERROR;
     }
     // Running out of chunks ends a good load; a damaged stream must not look like one.
     return opened == IO_END ? IO_OK : opened;
@@ -261,10 +263,8 @@ AColor Veltrane::EvalColor(ShadeContext& sc) {
     return textureOutput ? textureOutput->Filter(adjusted) : adjusted;
 }
 
-float Veltrane::EvalMono(ShadeContext& sc) {
-    TagSample(sc);
-    return veltrane::Mono(ToCore(EvalColor(sc)));
-}
+// EvalColor tags the sample.
+float Veltrane::EvalMono(ShadeContext& sc) { return veltrane::Mono(ToCore(EvalColor(sc))); }
 
 Point3 Veltrane::EvalNormalPerturb(ShadeContext& sc) {
     TagSample(sc);

@@ -8,7 +8,7 @@
 
 #include "core/evaluation.h"
 
-class Veltrane : public Texmap {
+class Veltrane final : public Texmap {
 public:
     Veltrane();
     ~Veltrane() override;

@@ -82,14 +82,14 @@ public:
     PB2Value range_high;
     ControlType2 ctrl_type = static_cast<ControlType2>(TYPE_SPINNER);
     EditSpinnerType spin_type = EDITTYPE_FLOAT;
-    std::vector<int> ctrl_IDs;  // spinner: edit field, spinner; combo box: the box
+    int* ctrl_IDs = nullptr;  // spinner: edit field, spinner; combo box: the box
+    short ctrl_count = 0;
     float scale = 0.0f;
     short refno = -1;
     const MCHAR* non_localized_name = nullptr;
 
     bool has_default = false;
     bool has_range = false;
-    bool has_ui = false;
     std::vector<int> item_string_ids;  // combo box items, in order
     std::vector<int> item_values;      // p_vals; empty means item i has value i
 };
@@ -142,7 +142,11 @@ public:
 
 private:
     std::vector<ParamDef> defs_;
+    std::vector<std::vector<int>> ctrlIDs_;  // what each definition's ctrl_IDs points at
 };
+
+// Whether a parameter has controls in a rollout.
+#define has_ui(d) ((d).ctrl_count > 0)
 
 // A parameter block: the values of one object's parameters, per time, as declared by its
 // descriptor. Writing a value notifies the block's dependents (its owner) at once.
@@ -179,7 +183,9 @@ public:
     }
     virtual float GetFloat(ParamID id, TimeValue t = 0, int tabIndex = 0) = 0;
 
-    // The parameter whose change was notified last.
+    // The parameter whose change the block is notifying about right now; -1 when none is
+    // (a change relayed without a parameter, or after the notification). The second form
+    // also gives the tab index, and leaves `tabIndex` alone when it returns -1.
     virtual ParamID LastNotifyParamID() = 0;
     virtual ParamID LastNotifyParamID(int& tabIndex) = 0;
 
@@ -193,9 +199,9 @@ public:
     PB2Export ~ClassDesc2() override;
 
     PB2Export void AddParamBlockDesc(ParamBlockDesc2* pbd);
-    PB2Export int NumParamBlockDescs();
-    PB2Export ParamBlockDesc2* GetParamBlockDesc(int i);
-    PB2Export ParamBlockDesc2* GetParamBlockDescByID(BlockID id);
+    PB2Export int NumParamBlockDescs() override;
+    PB2Export ParamBlockDesc2* GetParamBlockDesc(int i) override;
+    PB2Export ParamBlockDesc2* GetParamBlockDescByID(BlockID id) override;
 
     // Redraws the controls of the descriptor's open parameter maps: all of them, or those of
     // parameter `id` (tabIndex -1: every entry).

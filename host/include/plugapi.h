@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include "iparamb2Typedefs.h"
 #include "maxheap.h"
 #include "maxtypes.h"
 #include "strbasic.h"
@@ -21,9 +22,11 @@
 #define TEXMAP_CLASS_ID 0x000C10
 #define TEXOUTPUT_CLASS_ID 0x0000C40
 #define PARAMETER_BLOCK2_CLASS_ID 0x00000082
-#define REF_TARGET_CLASS_ID 0x00000300
+#define REF_MAKER_CLASS_ID 0x000100
+#define REF_TARGET_CLASS_ID 0x000200
 
 class ReferenceMaker;
+class ParamBlockDesc2;
 
 // Exported whole so that modules deriving from it share its type information.
 class STANDIN_EXPORT ClassDesc : public MaxHeapOperators {
@@ -43,6 +46,17 @@ public:
     // until the next call on this descriptor.
     CoreExport virtual const MCHAR* GetRsrcString(INT_PTR id);
     virtual void MakeAutoParamBlocks(ReferenceMaker* owner) { (void)owner; }
+    // The class's parameter block descriptions, through which a host reaches them from any
+    // class descriptor; a class without parameter blocks has none.
+    virtual int NumParamBlockDescs() { return 0; }
+    virtual ParamBlockDesc2* GetParamBlockDesc(int i) {
+        (void)i;
+        return nullptr;
+    }
+    virtual ParamBlockDesc2* GetParamBlockDescByID(BlockID id) {
+        (void)id;
+        return nullptr;
+    }
 
 private:
     MCHAR rsrcBuffer_[256] = {};

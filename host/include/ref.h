@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include "Animatable.h"
+#include "channels.h"
 #include "interval.h"
 #include "maxheap.h"
 #include "maxtypes.h"
@@ -38,9 +39,11 @@ enum NotifyDependentsOption { REFNOTIFY_ALLOW_OPTIMIZATIONS, REFNOTIFY_DISALLOW_
 
 #define NOTIFY_ALL 0xfffffff0
 
-// Every part of an object. The host's value is built from its channel bits; this one is
-// unconfirmed and only needs to cover all of them.
-#define PART_ALL 0x7fffffff
+// A change of an object's transform (a part of its own, beside the channels); the bit is
+// unconfirmed.
+#define PART_TM (1 << 24)
+// Every part of an object: a typed constant, not a macro, as in the host.
+const PartID PART_ALL = static_cast<PartID>(ALL_CHANNELS | PART_TM);
 
 #define REFMSG_LOOPTEST 0x00000010
 #define REFMSG_TARGET_DELETED 0x00000020
@@ -152,3 +155,9 @@ public:
     virtual void DeleteThis() = 0;
     virtual ~RemapDir() {}
 };
+
+// A new remap directory for one clone operation; the caller frees it with its DeleteThis().
+CoreExport RemapDir* NewRemapDir(BOOL use_A_WORK2_flag = FALSE);
+// Copies `rm` and everything it references (each shared target once) through a remap
+// directory of its own.
+CoreExport ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rm);

@@ -1,10 +1,10 @@
 #include <standin/chunk_stream.h>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 
 #include "little_endian.h"
+#include "not_modelled.h"
 
 namespace standin {
 
@@ -164,20 +164,8 @@ IOResult ChunkReader::ReadWStringChunk(wchar_t** buf) {
     return IO_OK;
 }
 
-void ChunkReader::RegisterPostLoadCallback(PostLoadCallback* cb) {
-    if (cb) callbacks_.push_back(cb);
-}
-
-void ChunkReader::RunPostLoadCallbacks() {
-    // A callback may register further ones; they run in a later round.
-    while (!callbacks_.empty()) {
-        std::vector<PostLoadCallback*> round;
-        round.swap(callbacks_);
-        std::stable_sort(round.begin(), round.end(), [](PostLoadCallback* a, PostLoadCallback* b) {
-            return a->Priority() < b->Priority();
-        });
-        for (PostLoadCallback* cb : round) cb->proc(this);
-    }
+void ChunkReader::RegisterPostLoadCallback(PostLoadCallback*) {
+    NotModelled("ILoad::RegisterPostLoadCallback");
 }
 
 }  // namespace standin

@@ -47,11 +47,11 @@ std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
     std::vector<ControlBinding> bindings;
     for (int i = 0; i < desc.Count(); ++i) {
         const ParamDef& def = desc.paramdefs[i];
-        if (!def.has_ui) continue;
-        if (static_cast<int>(def.ctrl_type) == TYPE_SPINNER && def.ctrl_IDs.size() == 2) {
+        if (!has_ui(def)) continue;
+        if (static_cast<int>(def.ctrl_type) == TYPE_SPINNER && def.ctrl_count == 2) {
             bindings.push_back({&def, def.ctrl_IDs[0], ControlRole::SpinnerEdit});
             bindings.push_back({&def, def.ctrl_IDs[1], ControlRole::Spinner});
-        } else if (def.ctrl_type == TYPE_INT_COMBOBOX && def.ctrl_IDs.size() == 1) {
+        } else if (def.ctrl_type == TYPE_INT_COMBOBOX && def.ctrl_count == 1) {
             bindings.push_back({&def, def.ctrl_IDs[0], ControlRole::ComboBox});
         }
     }

@@ -120,10 +120,16 @@ const ParamBlock2::Slot* ParamBlock2::FindAny(ParamID id) const {
     return nullptr;
 }
 
+// The parameter is named only while its notification is delivered; a nested change names
+// its own and hands the outer one back when it is over.
 void ParamBlock2::Changed(ParamID id, int tabIndex) {
+    const ParamID outerID = lastNotifyID_;
+    const int outerTab = lastNotifyTab_;
     lastNotifyID_ = id;
     lastNotifyTab_ = tabIndex;
     NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    lastNotifyID_ = outerID;
+    lastNotifyTab_ = outerTab;
 }
 
 template <typename T>
@@ -208,7 +214,7 @@ float ParamBlock2::GetFloat(ParamID id, TimeValue t, int tabIndex) {
 }
 
 ParamID ParamBlock2::LastNotifyParamID(int& tabIndex) {
-    tabIndex = lastNotifyTab_;
+    if (lastNotifyID_ != -1) tabIndex = lastNotifyTab_;
     return lastNotifyID_;
 }
 

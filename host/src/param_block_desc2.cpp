@@ -55,8 +55,8 @@ void ReadValue(ParamStorage storage, va_list& ap, PB2Value& out) {
 }
 
 // p_ui for a single-map block: the control type, then its own arguments.
-void ReadControl(const ParamBlockDesc2& desc, ParamDef& def, va_list& ap) {
-    def.has_ui = true;
+void ReadControl(const ParamBlockDesc2& desc, ParamDef& def, std::vector<int>& ctrlIDs,
+                 va_list& ap) {
     const int control = va_arg(ap, int);
     def.ctrl_type = static_cast<ControlType2>(control);
     switch (control) {
@@ -64,12 +64,12 @@ void ReadControl(const ParamBlockDesc2& desc, ParamDef& def, va_list& ap) {
             def.spin_type = static_cast<EditSpinnerType>(va_arg(ap, int));
             const int edit = va_arg(ap, int);
             const int spinner = va_arg(ap, int);
-            def.ctrl_IDs = {edit, spinner};
+            ctrlIDs = {edit, spinner};
             def.scale = static_cast<float>(va_arg(ap, double));
             return;
         }
         case TYPE_INT_COMBOBOX: {
-            def.ctrl_IDs = {va_arg(ap, int)};
+            ctrlIDs = {va_arg(ap, int)};
             const int items = va_arg(ap, int);
             if (items < 0) Unsupported(desc, "negative combo box item count", items);
             for (int k = 0; k < items; ++k) def.item_string_ids.push_back(va_arg(ap, int));
@@ -80,7 +80,8 @@ void ReadControl(const ParamBlockDesc2& desc, ParamDef& def, va_list& ap) {
     }
 }
 
-void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage, va_list& ap) {
+void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage,
+              std::vector<int>& ctrlIDs, va_list& ap) {
     for (;;) {
         const int tag = va_arg(ap, int);
         switch (tag) {
@@ -98,7 +99,7 @@ void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage, 
                 ReadValue(storage, ap, def.range_high);
                 break;
             case p_ui:
-                ReadControl(desc, def, ap);
+                ReadControl(desc, def, ctrlIDs, ap);
                 break;
             case p_vals:
                 // One value per item of the control declared before.
@@ -119,8 +120,10 @@ void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage, 
     }
 }
 
-// The parameters, each closed by p_end, and a final p_end.
-std::vector<ParamDef> ReadParams(const ParamBlockDesc2& desc, va_list& ap) {
+// The parameters, each closed by p_end, and a final p_end; `ctrlIDs` gets the control IDs of
+// each, which its ctrl_IDs will point at once the definitions stay in place.
+std::vector<ParamDef> ReadParams(const ParamBlockDesc2& desc, std::vector<std::vector<int>>& ctrlIDs,
+                                 va_list& ap) {
     std::vector<ParamDef> defs;
     for (;;) {
         const int id = va_arg(ap, int);
@@ -140,7 +143,8 @@ std::vector<ParamDef> ReadParams(const ParamBlockDesc2& desc, va_list& ap) {
         for (const ParamDef& earlier : defs) {
             if (earlier.ID == def.ID) Unsupported(desc, "repeated parameter ID", id);
         }
-        ReadTags(desc, def, storage, ap);
+        ctrlIDs.emplace_back();
+        ReadTags(desc, def, storage, ctrlIDs.back(), ap);
         defs.push_back(def);
     }
 }
@@ -167,8 +171,13 @@ ParamBlockDesc2::ParamBlockDesc2(BlockID blockID, const MCHAR* internalName,
     va_list ap;
     va_start(ap, blockFlags);
     standin::ReadBlockArgs(*this, ap);
-    defs_ = standin::ReadParams(*this, ap);
+    defs_ = standin::ReadParams(*this, ctrlIDs_, ap);
     va_end(ap);
+    for (std::size_t k = 0; k < defs_.size(); ++k) {
+        std::vector<int>& ids = ctrlIDs_[k];
+        defs_[k].ctrl_IDs = ids.empty() ? nullptr : ids.data();
+        defs_[k].ctrl_count = static_cast<short>(ids.size());
+    }
     paramdefs = defs_.data();
     count = static_cast<USHORT>(defs_.size());
     if (cd) cd->AddParamBlockDesc(this);

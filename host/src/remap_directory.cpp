@@ -1,10 +1,8 @@
-#include <standin/remap_directory.h>
+#include "remap_directory.h"
+
+#include "not_modelled.h"
 
 namespace standin {
-
-RemapDirectory::~RemapDirectory() {
-    ClearBackpatch();
-}
 
 RefTargetHandle RemapDirectory::FindMapping(RefTargetHandle from) {
     auto it = map_.find(from);
@@ -15,48 +13,12 @@ void RemapDirectory::AddEntry(RefTargetHandle hfrom, RefTargetHandle hto) {
     map_[hfrom] = hto;
 }
 
-void RemapDirectory::PatchPointer(RefTargetHandle* patchThis, RefTargetHandle oldTarg) {
-    if (!patchThis) return;
-    if (RefTargetHandle to = FindMapping(oldTarg)) {
-        *patchThis = to;
-    } else {
-        patches_.emplace_back(patchThis, oldTarg);
-    }
+void RemapDirectory::PatchPointer(RefTargetHandle*, RefTargetHandle) {
+    NotModelled("RemapDir::PatchPointer");
 }
 
-void RemapDirectory::AddPostPatchProc(PostPatchProc* proc, bool toDelete) {
-    if (proc) procs_.emplace_back(proc, toDelete);
-}
-
-void RemapDirectory::Backpatch() {
-    // Pointers whose original was never cloned keep pointing at the original.
-    for (auto& [where, from] : patches_) {
-        if (RefTargetHandle to = FindMapping(from)) *where = to;
-    }
-    patches_.clear();
-    auto procs = std::move(procs_);
-    procs_.clear();
-    for (auto& [proc, toDelete] : procs) {
-        proc->Proc(*this);
-        if (toDelete) delete proc;
-    }
-}
-
-bool RemapDirectory::BackpatchPending() {
-    return !patches_.empty() || !procs_.empty();
-}
-
-void RemapDirectory::Clear() {
-    map_.clear();
-    ClearBackpatch();
-}
-
-void RemapDirectory::ClearBackpatch() {
-    patches_.clear();
-    for (auto& [proc, toDelete] : procs_) {
-        if (toDelete) delete proc;
-    }
-    procs_.clear();
+void RemapDirectory::AddPostPatchProc(PostPatchProc*, bool) {
+    NotModelled("RemapDir::AddPostPatchProc");
 }
 
 void RemapDirectory::DeleteThis() {
@@ -64,3 +26,16 @@ void RemapDirectory::DeleteThis() {
 }
 
 }  // namespace standin
+
+RemapDir* NewRemapDir(BOOL use_A_WORK2_flag) {
+    (void)use_A_WORK2_flag;  // a flag of the host's node marking, which the stand-in lacks
+    return new standin::RemapDirectory();
+}
+
+ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rm) {
+    RemapDir* remap = NewRemapDir();
+    ReferenceTarget* copy = remap->CloneRef(rm);
+    remap->Backpatch();
+    remap->DeleteThis();
+    return copy;
+}

@@ -1,7 +1,7 @@
 // Reader of compiled Win32 resource files (.res): the entries with their type, name and
 // language. Every length read from the file is checked against its size: a truncated or
 // hostile file gives an error, never an out-of-bounds read. string_table.h, dialog_template.h
-// and dib.h decode the entries' data.
+// and tests/host/dib.h decode the entries' data.
 #pragma once
 
 #include <cstddef>

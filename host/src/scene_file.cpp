@@ -273,7 +273,6 @@ IOResult LoadScene(const std::uint8_t* data, std::size_t size, const ClassDirect
         }
     }
     if (RestoreReferences(objects, error) != IO_OK) return IO_ERROR;
-    iload.RunPostLoadCallbacks();
 
     for (std::int32_t root : rootIndices) into.Add(objects[static_cast<std::size_t>(root)].object);
     return IO_OK;

@@ -36,6 +36,42 @@ TEST(EvalReflectance, ReferenceSamples) {
                kSixDigits);
 }
 
+// A NaN parameter is not mended; the HSL conversion's max/min order decides what is left of
+// it: red keeps it, green and blue lose it to a grey of the other channels.
+TEST(EvalReflectance, WhatANaNParameterBecomes) {
+    const float nan = std::nanf("");
+    enum Outcome { kNaN, kGrey };
+    struct Case {
+        const char* what;
+        float ParamSnapshot::*adjust;
+        float ComplexIOR::*ior;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"n red", nullptr, &ComplexIOR::nR, kNaN},
+        {"k red", nullptr, &ComplexIOR::kR, kNaN},
+        {"n green", nullptr, &ComplexIOR::nG, kGrey},
+        {"k blue", nullptr, &ComplexIOR::kB, kGrey},
+        {"hue", &ParamSnapshot::hue, nullptr, kGrey},
+        {"sat", &ParamSnapshot::sat, nullptr, kNaN},
+        {"gamma", &ParamSnapshot::gamma, nullptr, kNaN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ParamSnapshot p = CopperNeutral();
+        if (c.adjust) p.*c.adjust = nan;
+        if (c.ior) p.ior.*c.ior = nan;
+        const AColor out = EvalReflectance(kUp, {0, 0, -1}, p);
+        if (c.outcome == kNaN) {
+            EXPECT_TRUE(std::isnan(out.r) && std::isnan(out.g) && std::isnan(out.b));
+        } else {
+            EXPECT_FALSE(std::isnan(out.r));
+            EXPECT_TRUE(SameBits(out.r, out.g) && SameBits(out.g, out.b));
+        }
+        EXPECT_TRUE(SameBits(out.a, 1.0f));
+    }
+}
+
 TEST(EvalReflectance, GrazingViewIsWhiteWhateverTheAdjustment) {
     ParamSnapshot p = CopperNeutral();
     for (float sat : {0.0f, 40.0f, -100.0f}) {

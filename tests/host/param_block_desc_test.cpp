@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "param_block_fixture.h"
+#include "tests/support/ctrl_ids.h"
 
 namespace pbtest {
 namespace {
@@ -68,14 +69,14 @@ TEST(ParamBlockDesc, ParametersReadFieldByField) {
         EXPECT_EQ(static_cast<int>(def.type), row.type);
         EXPECT_EQ(def.flags, row.flags);
         EXPECT_EQ(def.local_name, row.localName);
-        EXPECT_TRUE(def.has_default && def.has_range && def.has_ui);
+        EXPECT_TRUE(def.has_default && def.has_range && has_ui(def));
         // Read from doubles, the float values come back bit for bit.
         EXPECT_EQ(def.def.f, row.def);
         EXPECT_EQ(def.range_low.f, row.low);
         EXPECT_EQ(def.range_high.f, row.high);
         EXPECT_EQ(static_cast<int>(def.ctrl_type), TYPE_SPINNER);
         EXPECT_EQ(def.spin_type, EDITTYPE_FLOAT);
-        EXPECT_EQ(def.ctrl_IDs, (std::vector<int>{row.edit, row.spinner}));
+        EXPECT_EQ(CtrlIDs(def), (std::vector<int>{row.edit, row.spinner}));
         EXPECT_EQ(def.scale, row.scale);
     }
 }
@@ -89,7 +90,7 @@ TEST(ParamBlockDesc, ComboBoxAndOwnersReference) {
     EXPECT_FALSE(preset.has_range);
     EXPECT_EQ(preset.def.i, 6);
     EXPECT_EQ(static_cast<int>(preset.ctrl_type), TYPE_INT_COMBOBOX);
-    EXPECT_EQ(preset.ctrl_IDs, std::vector<int>{1001});
+    EXPECT_EQ(CtrlIDs(preset), std::vector<int>{1001});
     EXPECT_EQ(preset.item_string_ids,
               (std::vector<int>{12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}));
     EXPECT_EQ(preset.item_values, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
@@ -99,7 +100,7 @@ TEST(ParamBlockDesc, ComboBoxAndOwnersReference) {
     EXPECT_EQ(output.flags, P_OWNERS_REF);
     EXPECT_EQ(output.local_name, 27);
     EXPECT_EQ(output.refno, 1);
-    EXPECT_FALSE(output.has_default || output.has_range || output.has_ui);
+    EXPECT_FALSE(output.has_default || output.has_range || has_ui(output));
 }
 
 TEST(ParamBlockDesc, IndexAndIDLookups) {

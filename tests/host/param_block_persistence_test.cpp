@@ -7,7 +7,6 @@
 #include <standin/class_directory.h>
 #include <standin/param_block_class.h>
 #include <standin/param_keys.h>
-#include <standin/remap_directory.h>
 #include <standin/scene_file.h>
 
 #include "param_block_fixture.h"
@@ -123,8 +122,7 @@ TEST(ParamBlockPersistence, CloneIsIndependent) {
     IParamBlock2* block = original->Block();
     Customise(*block);
 
-    standin::RemapDirectory remap;
-    auto* copy = dynamic_cast<IParamBlock2*>(remap.CloneRef(block));
+    auto* copy = dynamic_cast<IParamBlock2*>(CloneRefHierarchy(block));
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(copy, block);
     OwnerPtr other = NewOwner();

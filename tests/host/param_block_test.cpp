@@ -52,18 +52,25 @@ TEST(ParamBlock, WritesNotifyTheOwnerAtOnce) {
     OwnerPtr owner = NewOwner();
     IParamBlock2* block = owner->Block();
     float seen = 0.0f;
-    owner->onChange = [&](TestOwner& o, ParamID) { seen = o.Block()->GetFloat(kHue); };
+    int tabSeen = -5;
+    owner->onChange = [&](TestOwner& o, ParamID) {
+        seen = o.Block()->GetFloat(kHue);
+        o.Block()->LastNotifyParamID(tabSeen);
+    };
 
     EXPECT_TRUE(block->SetValue(kHue, 0, 45.0f));
     EXPECT_EQ(owner->changes, std::vector<ParamID>{kHue});
     EXPECT_EQ(seen, 45.0f);  // the value is in place when the owner hears of it
+    EXPECT_EQ(tabSeen, 0);
+    // Once the notification is over, no parameter is changing; the tab index is left alone.
     int tab = -5;
-    EXPECT_EQ(block->LastNotifyParamID(tab), kHue);
-    EXPECT_EQ(tab, 0);
+    EXPECT_EQ(block->LastNotifyParamID(tab), -1);
+    EXPECT_EQ(tab, -5);
 
     EXPECT_TRUE(block->SetValue(kPreset, 0, 3));
     EXPECT_EQ(block->GetInt(kPreset), 3);
-    EXPECT_EQ(block->LastNotifyParamID(), kPreset);
+    EXPECT_EQ(owner->changes.back(), kPreset);
+    EXPECT_EQ(block->LastNotifyParamID(), -1);
     // Values outside the declared range are kept: the spinner clamps, not the block.
     EXPECT_TRUE(block->SetValue(kGamma, 0, 500.0f));
     EXPECT_EQ(block->GetFloat(kGamma), 500.0f);
@@ -98,14 +105,30 @@ TEST(ParamBlock, WrongTypeOrUnknownIDIsRefused) {
 TEST(ParamBlock, NestedWritesFromTheOwnersHandler) {
     OwnerPtr owner = NewOwner();
     IParamBlock2* block = owner->Block();
-    owner->onChange = [](TestOwner& o, ParamID id) {
+    ParamID afterNested = 0;
+    owner->onChange = [&afterNested](TestOwner& o, ParamID id) {
         if (id != kPreset) return;
         for (ParamID p = kNR; p <= kKB; ++p) o.Block()->SetValue(p, 0, 1.5f * p);
+        afterNested = o.Block()->LastNotifyParamID();
     };
     block->SetValue(kPreset, 0, 1);
     EXPECT_EQ(owner->changes, (std::vector<ParamID>{kPreset, kNR, kNG, kNB, kKR, kKG, kKB}));
     for (ParamID p = kNR; p <= kKB; ++p) EXPECT_EQ(block->GetFloat(p), 1.5f * p);
-    EXPECT_EQ(block->LastNotifyParamID(), kKB);
+    EXPECT_EQ(afterNested, kPreset);  // back in the outer notification
+    EXPECT_EQ(block->LastNotifyParamID(), -1);
+}
+
+// A change the block passes on without naming a parameter is credited to none, whatever
+// was written before it.
+TEST(ParamBlock, AChangeRelayedWithoutAParameterNamesNone) {
+    OwnerPtr owner = NewOwner();
+    IParamBlock2* block = owner->Block();
+    block->SetValue(kPreset, 0, 2);
+    int tab = 7;
+    owner->onChange = [&tab](TestOwner& o, ParamID) { o.Block()->LastNotifyParamID(tab); };
+    block->NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    EXPECT_EQ(owner->changes, (std::vector<ParamID>{kPreset, -1}));
+    EXPECT_EQ(tab, 7);
 }
 
 TEST(ParamBlock, OwnersReferenceParameter) {

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "host/src/dialog_template.h"
-#include "host/src/dib.h"
+#include "tests/host/dib.h"
 #include "host/src/string_table.h"
 #include "host/src/utf16.h"
 #include "tests/host/res_builder.h"

@@ -6,7 +6,6 @@
 
 #include <imtl.h>
 #include <standin/chunk_stream.h>
-#include <standin/remap_directory.h>
 #include <standin/simple_shade_context.h>
 
 #include "tests/support/bits.h"
@@ -104,8 +103,7 @@ TEST(DefaultTextureOutput, SaveLoadAndCloneKeepItsStateAndTheBaseState) {
     standin::ChunkReader r(w.Bytes().data(), w.Bytes().size());
     ASSERT_EQ(loaded.output->Load(&r), IO_OK);
 
-    standin::RemapDirectory remap;
-    cloned.ReplaceReference(0, remap.CloneRef(out));
+    cloned.ReplaceReference(0, CloneRefHierarchy(out));
     out->SetOutputLevel(0, 3.0f);  // the copies are independent of the original
 
     for (TextureOutput* copy : {loaded.output, cloned.output}) {

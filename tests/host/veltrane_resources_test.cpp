@@ -5,7 +5,7 @@
 #include <array>
 
 #include "host/src/dialog_template.h"
-#include "host/src/dib.h"
+#include "tests/host/dib.h"
 #include "host/src/resource_file.h"
 #include "host/src/string_table.h"
 #include "tests/host/res_builder.h"

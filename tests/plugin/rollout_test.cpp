@@ -84,7 +84,7 @@ using ForeignDlg = StubParamDlg;
 
 class RolloutTest : public TexmapTest {
 protected:
-    ParamBlockDesc2& ParamsDesc() { return *Desc2().GetParamBlockDesc(0); }
+    ParamBlockDesc2& ParamsDesc() { return *Desc().GetParamBlockDesc(0); }
 
     // A new map whose "preset" was set while no rollout was open.
     MapPtr MapWithPreset(int preset) {

@@ -1,6 +1,5 @@
 // Cloning: the copy has its own block and output with the same values, keys and base state,
 // is independent of its original, and does not carry the sub-texmap over.
-#include <standin/remap_directory.h>
 
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/same_block.h"
@@ -13,12 +12,9 @@ const TimeValue kTimes[] = {-100, 0, 40, 100, 160, 1000};
 
 class TexmapClone : public TexmapTest {
 protected:
-    // As the host clones: through a remap directory, patched afterwards.
+    // As the host clones: through a remap directory of the clone's own.
     static MapPtr CloneOf(Texmap& original) {
-        standin::RemapDirectory remap;
-        MapPtr copy(dynamic_cast<Texmap*>(remap.CloneRef(&original)));
-        remap.Backpatch();
-        return copy;
+        return MapPtr(dynamic_cast<Texmap*>(CloneRefHierarchy(&original)));
     }
 
     // Custom values under a metal, animated hue and preset, a changed output and base state.

@@ -1,6 +1,7 @@
 // Scenes damaged as a hostile user would damage them: a reference table that offers a map the
-// wrong kind of object, and random single-bit flips. Each load either works or is refused with
-// a message; the sanitizer build checks that no step casts or frees wrongly on the way.
+// wrong kind of object, random single-bit flips and cuts at every byte. Each load either works
+// or is refused with a message and leaves the destination as it was; the sanitizer build
+// checks that no step casts, frees or leaks wrongly on the way.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -23,26 +24,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class DamagedScene : public TexmapTest {
+class DamagedScene : public TexmapScene {
   protected:
-    void SetUp() override {
-        TexmapTest::SetUp();
-        if (!HasFatalFailure()) RegisterClass();
-    }
-
-    Texmap* AddNewMap(standin::SceneRoots& scene) {
-        Texmap* map = NewMap().release();
-        EXPECT_GE(scene.Add(map), 0);
-        return map;
-    }
-
-    static Bytes Save(standin::SceneRoots& scene) {
-        Bytes bytes;
-        std::string error;
-        EXPECT_EQ(standin::SaveScene(scene, bytes, &error), IO_OK) << error;
-        return bytes;
-    }
-
     static IOResult Load(const Bytes& bytes, standin::SceneRoots& into, std::string* error) {
         return standin::LoadScene(bytes.data(), bytes.size(), standin::ClassDirectory::Host(), into,
                                   error);

@@ -87,13 +87,13 @@ TEST_F(TexmapEval, TheGBufferTagComesFirstAndOnlyWithAnID) {
     struct Case {
         ULONG gbufID;
         const char* colour;
-        const char* mono;  // tags once itself, once more in EvalColor
+        const char* mono;  // tags once, through EvalColor
         const char* perturb;
     };
     const Case cases[] = {
         {0, "NV", "NV", ""},
-        {5, "GNV", "GGNV", "G"},
-        {0xFFFF, "GNV", "GGNV", "G"},
+        {5, "GNV", "GNV", "G"},
+        {0xFFFF, "GNV", "GNV", "G"},
     };
     MapPtr map = NewMap();
     UpdateAt(*map, 0);

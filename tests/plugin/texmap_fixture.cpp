@@ -5,6 +5,7 @@
 #include <standin/chunk_stream.h>
 #include <standin/class_directory.h>
 #include <standin/param_map_hook.h>
+#include <standin/scene_file.h>
 #include <standin/simple_shade_context.h>
 
 #include "core/presets.h"
@@ -199,5 +200,23 @@ void TexmapTest::RegisterClass() {
 }
 
 IParamBlock2& TexmapTest::Block(Texmap& map) { return *map.GetParamBlock(0); }
+
+void TexmapScene::SetUp() {
+    TexmapTest::SetUp();
+    if (!HasFatalFailure()) RegisterClass();
+}
+
+Texmap* TexmapScene::AddNewMap(standin::SceneRoots& scene) {
+    Texmap* map = NewMap().release();
+    EXPECT_GE(scene.Add(map), 0);
+    return map;
+}
+
+std::vector<std::uint8_t> TexmapScene::Save(standin::SceneRoots& scene) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    EXPECT_EQ(standin::SaveScene(scene, bytes, &error), IO_OK) << error;
+    return bytes;
+}
 
 }  // namespace texmap_test

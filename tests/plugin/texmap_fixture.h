@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include <iparamm2.h>
 #include <max.h>
 #include <standin/module_loader.h>
+#include <standin/scene_roots.h>
 
 #include "core/evaluation.h"
 #include "tests/support/bits.h"
@@ -155,6 +157,16 @@ private:
     std::unique_ptr<standin::Module> module_;
     ClassDesc* desc_ = nullptr;
     bool registered_ = false;
+};
+
+// Scene files of maps: the class is registered until the test ends, so that a scene file
+// can recreate maps.
+class TexmapScene : public TexmapTest {
+protected:
+    void SetUp() override;
+    // A new map held by `scene`, which deletes it when it goes.
+    Texmap* AddNewMap(standin::SceneRoots& scene);
+    static std::vector<std::uint8_t> Save(standin::SceneRoots& scene);
 };
 
 }  // namespace texmap_test

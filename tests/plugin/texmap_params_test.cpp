@@ -2,14 +2,20 @@
 // descriptor "params" with its declared table, and the defaults of a new block.
 #include <climits>
 #include <string>
+#include <type_traits>
 
 #include "core/presets.h"
+#include "plugin/veltrane.h"
 #include "tests/plugin/texmap_fixture.h"
+#include "tests/support/ctrl_ids.h"
 
 namespace texmap_test {
 namespace {
 
 using TexmapParams = TexmapTest;
+
+// Nothing derives from the map: the host makes it through its class descriptor only.
+static_assert(std::is_final_v<Veltrane>);
 
 std::wstring Text(const MSTR& s) { return s.data(); }
 
@@ -144,8 +150,12 @@ TEST_F(TexmapParams, BlockDescriptorHeader) {
     EXPECT_EQ(pbd->test_flags, 0);
     EXPECT_EQ(pbd->rollup_flags, 0);
     EXPECT_EQ(pbd->GetUserDlgProc(0), nullptr);  // attached only when a dialog opens
-    EXPECT_EQ(Desc2().NumParamBlockDescs(), 1);
-    EXPECT_EQ(Desc2().GetParamBlockDescByID(0), pbd);
+    // A host reaches the descriptions through the plain class descriptor.
+    ClassDesc& desc = Desc();
+    EXPECT_EQ(desc.NumParamBlockDescs(), 1);
+    EXPECT_EQ(desc.GetParamBlockDesc(0), pbd);
+    EXPECT_EQ(desc.GetParamBlockDescByID(0), pbd);
+    EXPECT_EQ(desc.GetParamBlockDescByID(1), nullptr);
 
     // Eleven parameters in declaration order, with nothing at ID 10.
     ASSERT_EQ(pbd->Count(), 11);
@@ -191,10 +201,10 @@ TEST_F(TexmapParams, FloatParameterTable) {
         EXPECT_TRUE(def.has_range);
         EXPECT_EQ(Bits(def.range_low.f), Bits(static_cast<float>(row.low)));
         EXPECT_EQ(Bits(def.range_high.f), Bits(static_cast<float>(row.high)));
-        EXPECT_TRUE(def.has_ui);
+        EXPECT_TRUE(has_ui(def));
         EXPECT_EQ(def.ctrl_type, static_cast<ControlType2>(TYPE_SPINNER));
         EXPECT_EQ(def.spin_type, EDITTYPE_FLOAT);
-        EXPECT_EQ(def.ctrl_IDs, (std::vector<int>{row.edit, row.spinner}));
+        EXPECT_EQ(CtrlIDs(def), (std::vector<int>{row.edit, row.spinner}));
         EXPECT_EQ(Bits(def.scale), Bits(static_cast<float>(row.scale)));
     }
 }
@@ -211,9 +221,9 @@ TEST_F(TexmapParams, PresetAndOutputParameters) {
     EXPECT_TRUE(preset.has_default);
     EXPECT_EQ(preset.def.i, 6);
     EXPECT_FALSE(preset.has_range);
-    EXPECT_TRUE(preset.has_ui);
+    EXPECT_TRUE(has_ui(preset));
     EXPECT_EQ(preset.ctrl_type, static_cast<ControlType2>(TYPE_INT_COMBOBOX));
-    EXPECT_EQ(preset.ctrl_IDs, std::vector<int>{1001});
+    EXPECT_EQ(CtrlIDs(preset), std::vector<int>{1001});
     // "Custom" then the ten metals in preset order; each item's value is its position.
     std::vector<int> strings, values;
     for (int i = 0; i <= 10; ++i) {
@@ -235,7 +245,7 @@ TEST_F(TexmapParams, PresetAndOutputParameters) {
     EXPECT_EQ(output.refno, 1);
     EXPECT_FALSE(output.has_default);
     EXPECT_FALSE(output.has_range);
-    EXPECT_FALSE(output.has_ui);
+    EXPECT_FALSE(has_ui(output));
 }
 
 }  // namespace

@@ -101,10 +101,30 @@ public:
     int depth = 0;
 };
 
+// The failure is reported and the map's chunk is closed all the same.
 TEST_F(TexmapPersistence, AFailedWriteIsReported) {
     MapPtr map = NewMap();
     FailingSave isave;
     EXPECT_EQ(map->Save(&isave), IO_ERROR);
+    EXPECT_EQ(isave.depth, 0);
+}
+
+// A reader whose every chunk fails to close, as a stream damaged past a chunk's end would.
+class FailingClose : public standin::ChunkReader {
+public:
+    using ChunkReader::ChunkReader;
+    IOResult CloseChunk() override {
+        ChunkReader::CloseChunk();
+        return IO_ERROR;
+    }
+};
+
+TEST_F(TexmapPersistence, AChunkThatFailsToCloseFailsTheLoad) {
+    MapPtr source = NewMap();
+    const Bytes saved = Concat({kForeignData, SavedBy(*source)});
+    MapPtr map = NewMap();
+    FailingClose reader(saved.data(), saved.size());
+    EXPECT_EQ(map->Load(&reader), IO_ERROR);
 }
 
 TEST_F(TexmapPersistence, LoadReadsTheHeaderChunkAndSkipsOthers) {
@@ -190,28 +210,6 @@ TEST_F(TexmapPersistence, DamagedStreamsGiveIOError) {
 }
 
 // ---- Scene round trips
-
-class TexmapScene : public TexmapTest {
-protected:
-    void SetUp() override {
-        TexmapTest::SetUp();
-        if (!HasFatalFailure()) RegisterClass();
-    }
-
-    // A new map held by `scene`, which deletes it when it goes.
-    Texmap* AddNewMap(standin::SceneRoots& scene) {
-        Texmap* map = NewMap().release();
-        EXPECT_GE(scene.Add(map), 0);
-        return map;
-    }
-
-    static Bytes Save(standin::SceneRoots& scene) {
-        Bytes bytes;
-        std::string error;
-        EXPECT_EQ(standin::SaveScene(scene, bytes, &error), IO_OK) << error;
-        return bytes;
-    }
-};
 
 const TimeValue kTimes[] = {-100, 0, 25, 50, 100, 150, 300, 1000};
 

@@ -65,6 +65,27 @@ TEST_F(TexmapPreset, CustomAndValuesOutsideTheTableWriteNothing) {
     }
 }
 
+// A change the block relays without naming a parameter is nobody's: the controls of every
+// parameter are redrawn and no metal is applied again, even when "preset" was written last.
+TEST_F(TexmapPreset, AChangeNamingNoParameterAppliesNoMetal) {
+    MapPtr map = NewMap();
+    IParamBlock2& block = Block(*map);
+    MapPtr source = NewMap();  // Gold chosen, then typed values over it
+    Block(*source).SetValue(kPreset, 0, 7);
+    WriteParams(Block(*source), 0, Custom(kTyped, 1.0f, 0.0f, 0.0f));
+
+    block.SetValue(kPreset, 0, 0);
+    LoadSilently(block, Block(*source));
+    standin::UIInvalidationLog log(Desc2());
+    block.NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    EXPECT_EQ(InvalidatedIDs(log), std::vector<ParamID>{-1});
+    EXPECT_TRUE(HoldsIor(block, kTyped));
+
+    // Choosing the metal still applies it.
+    block.SetValue(kPreset, 0, 7);
+    EXPECT_TRUE(HoldsIor(block, veltrane::FindMetalPreset(7)->ior));
+}
+
 // With a rollout open: after the nested writes the six controls are redrawn with tab index
 // 0 and enabled exactly while "preset" is 0 or below.
 TEST_F(TexmapPreset, AnOpenRolloutIsRedrawnAndItsNkControlsFollowThePreset) {

@@ -11,12 +11,12 @@ public:
     float r = 0.0f, g = 0.0f, b = 0.0f;
 
     Color() = default;
-    constexpr Color(float R, float G, float B) : r(R), g(G), b(B) {}
-    constexpr Color(double R, double G, double B)
+    Color(float R, float G, float B) : r(R), g(G), b(B) {}
+    Color(double R, double G, double B)
         : r(static_cast<float>(R)), g(static_cast<float>(G)), b(static_cast<float>(B)) {}
-    constexpr Color(int R, int G, int B)
+    Color(int R, int G, int B)
         : r(static_cast<float>(R)), g(static_cast<float>(G)), b(static_cast<float>(B)) {}
-    constexpr Color(const Point3& p) : r(p.x), g(p.y), b(p.z) {}
+    Color(const Point3& p) : r(p.x), g(p.y), b(p.z) {}
     GEOMEXPORT Color(const AColor& c);
 
     float& operator[](int i) { return (&r)[i]; }

@@ -60,8 +60,9 @@ public:
     USHORT PeekNextChunkID() override;
     IOResult Read(void* buf, ULONG nbytes, ULONG* nread) override;
     IOResult ReadWStringChunk(wchar_t** buf) override;
-    // Callbacks are kept, not owned, until RunPostLoadCallbacks().
-    void RegisterPostLoadCallback(PostLoadCallback* cb) override;
+    // Post-load callbacks are not modelled (nothing that runs here registers one): the
+    // stand-in stops with a message.
+    [[noreturn]] void RegisterPostLoadCallback(PostLoadCallback* cb) override;
 
     int Depth() const { return static_cast<int>(open_.size()); }
     // Unread bytes of the current chunk; 0 outside any chunk.
@@ -69,8 +70,6 @@ public:
         return open_.empty() ? 0 : open_.back().end - open_.back().pos;
     }
     bool Damaged() const { return damaged_; }
-    // Runs the registered callbacks by priority (registration order within one priority).
-    void RunPostLoadCallbacks();
 
 private:
     struct Frame {
@@ -88,7 +87,6 @@ private:
     std::size_t size_;
     std::size_t rootPos_ = 0;
     std::vector<Frame> open_;
-    std::vector<PostLoadCallback*> callbacks_;
     std::vector<wchar_t> text_;
     bool damaged_ = false;
 };

@@ -39,8 +39,7 @@ STANDIN_EXPORT IOResult SaveScene(SceneRoots& roots, std::vector<std::uint8_t>& 
 // references with ReplaceReference and adds the stored roots to `into`. Damaged data, an
 // unknown class, an object that fails to load or one that does not take a stored reference
 // (GetReference reads back something else) give IO_ERROR with `error` set; then
-// nothing is added, every object created on the way is deleted again, and post-load
-// callbacks registered meanwhile are dropped without being run.
+// nothing is added and every object created on the way is deleted again.
 STANDIN_EXPORT IOResult LoadScene(const std::uint8_t* data, std::size_t size,
                                   const ClassDirectory& classes, SceneRoots& into,
                                   std::string* error = nullptr);

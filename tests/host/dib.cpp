@@ -1,9 +1,9 @@
-#include "dib.h"
+#include "tests/host/dib.h"
 
 #include <cstdlib>
 #include <limits>
 
-#include "byte_reader.h"
+#include "host/src/byte_reader.h"
 
 namespace standin {
 

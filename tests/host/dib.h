@@ -1,6 +1,7 @@
 // Decoder of device-independent bitmaps, the data of RT_BITMAP resources: a
 // BITMAPINFOHEADER, the colour table and the pixels. It decodes the indexed, uncompressed
-// ones (1, 4 or 8 bits per pixel, BI_RGB) and refuses the rest.
+// ones (1, 4 or 8 bits per pixel, BI_RGB) and refuses the rest. Only the tests of the
+// compiled resources read bitmaps, so it lives with them rather than in the host.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "standin/exports.h"
 
 namespace standin {
 
@@ -41,7 +40,7 @@ struct DibBitmap {
     std::uint8_t IndexAt(std::size_t x, std::size_t y) const;
 };
 
-STANDIN_EXPORT std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
+std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
                                                   std::string* error);
 
 }  // namespace standin
