@@ -18,6 +18,7 @@ namespace veltrane {
 /// (what the colour adjustment makes of it: see EvalReflectance).
 /// n = k = mu = 0 (or inputs so small that every term underflows) would make the s term
 /// 0/0; it takes its limit 1 instead, so such a sample is white like every grazing view.
+/// Inputs so large that the terms overflow take their limit 1 as well.
 inline float FresnelConductor(float n, float k, float mu) {
     const float t = k * k + n * n;
     const float a = (n + n) * mu;
@@ -28,6 +29,10 @@ inline float FresnelConductor(float n, float k, float mu) {
     const float rs = (numS == 0.0f && denS == 0.0f) ? 1.0f : numS / denS;
     const float rp = ((tMu2 - a) + 1.0f) / ((a + tMu2) + 1.0f);
     float r = (rs + rp) * 0.5f;
+    // Huge or infinite inputs (the facing value of long non-unit vectors, an index far out
+    // of range) overflow into inf / inf or inf - inf. Every term tends to 1 there, so the
+    // reflectance does; only a NaN input still gives NaN.
+    if (r != r && n == n && k == k && mu == mu) r = 1.0f;
     if (r > 1.0f) r = 1.0f;
     if (0.0f > r) r = 0.0f;
     return r;

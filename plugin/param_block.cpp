@@ -17,6 +17,8 @@ const veltrane::ComplexIOR& kDefaultIor = veltrane::FindMetalPreset(veltrane::kP
 
 }  // namespace
 
+// The parameter table keeps one line per clause of each parameter, as the host documents it.
+// clang-format off
 ParamBlockDesc2 veltraneParamBlockDesc(
     kBlockId, _M("params"), 0, GetVeltraneDesc(), P_AUTO_CONSTRUCT + P_AUTO_UI,
     /* reference number */ kBlockRef,
@@ -83,3 +85,4 @@ ParamBlockDesc2 veltraneParamBlockDesc(
         p_end,
 
     p_end);
+// clang-format on

@@ -118,5 +118,27 @@ TEST(EvalReflectance, LongVectorsAreClampedNotNormalised) {
     EXPECT_FALSE(SameBits(c, EvalReflectance(kUp, {0, 0, -1}, p)));
 }
 
+// Found by the shading fuzzer: finite vectors so long that N.V overflows (to infinity, or
+// to inf - inf = NaN) gave NaN channels. The reflectance takes its limit, white.
+TEST(EvalReflectance, OverflowingFacingValuesGiveWhiteNotNaN) {
+    constexpr float kBig = 1.3e36f;
+    struct Case {
+        Point3 n, v;
+        const char* note;
+    };
+    const Case cases[] = {
+        {{0, 0, 1}, {0, 0, -1.1e23f}, "mu squared overflows"},
+        {{0, 0, kBig}, {0, 0, -kBig}, "mu overflows"},
+        {{0, kBig, kBig}, {kBig, kBig, -2.6e33f}, "the sum is inf - inf"},
+    };
+    const ParamSnapshot p = CopperNeutral();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        EXPECT_TRUE(SameBits(EvalReflectance(c.n, c.v, p), AColor{1, 1, 1, 1}));
+    }
+    const float nan = std::nanf("");
+    EXPECT_TRUE(std::isnan(EvalReflectance(kUp, {0, 0, nan}, p).r)) << "a NaN view stays NaN";
+}
+
 }  // namespace
 }  // namespace veltrane

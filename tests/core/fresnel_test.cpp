@@ -105,6 +105,29 @@ TEST(FresnelConductor, ZeroOverZeroTakesItsLimit) {
     EXPECT_TRUE(SameBits(white, AColor{1.0f, 1.0f, 1.0f, 1.0f}));
 }
 
+TEST(FresnelConductor, OverflowingInputsTakeTheirLimit) {
+    // Long non-unit vectors give huge facing values; squaring them overflows into inf / inf
+    // or inf - inf, where every term tends to 1 (found by the shading fuzzer).
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    struct Case {
+        float n, k, mu;
+        const char* note;
+    };
+    const Case cases[] = {
+        {3.9f, 2.4f, 1.1e23f, "mu squared overflows"},
+        {100.0f, 100.0f, 2e17f, "t mu squared overflows"},
+        {0.27f, 3.6f, 3e38f, "2 n mu overflows"},
+        {0.0f, 0.0f, kInf, "infinite mu, n = 0"},
+        {1.0f, 1.0f, kInf, "infinite mu"},
+        {kInf, 0.0f, 0.5f, "infinite n"},
+        {1.0f, 1e30f, 0.5f, "k far out of range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        EXPECT_TRUE(SameBits(FresnelConductor(c.n, c.k, c.mu), 1.0f));
+    }
+}
+
 TEST(FresnelConductor, NaNInputsStillPassThrough) {
     EXPECT_TRUE(std::isnan(FresnelConductor(kNaN, 1.0f, 0.5f)));
     EXPECT_TRUE(std::isnan(FresnelConductor(1.0f, kNaN, 0.5f)));

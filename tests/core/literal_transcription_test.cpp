@@ -18,6 +18,8 @@
 namespace veltrane {
 namespace literal {
 
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
 float WrapRange(float x, float lo, float hi) {
     double xd = x;
     const double lod = lo;
@@ -39,9 +41,10 @@ float FresnelConductor(float n, float k, float mu) {
     float num = (t - a) + mu2;
     float den = (a + t) + mu2;
     float rs = num / den;
-    if (num == 0.0f && den == 0.0f) rs = 1.0f;  // the one change to the plain formula
+    if (num == 0.0f && den == 0.0f) rs = 1.0f;  // one of two changes to the plain formula
     float rp = ((tmu2 - a) + 1.0f) / ((a + tmu2) + 1.0f);
     float r = (rs + rp) * 0.5f;
+    if (std::isnan(r) && !std::isnan(n) && !std::isnan(k) && !std::isnan(mu)) r = 1.0f;  // overflow
     if (r > 1.0f) r = 1.0f;
     if (0.0f > r) r = 0.0f;
     return r;
@@ -135,6 +138,9 @@ AColor AdjustColor(AColor col, float hue, float sat, float gamma) {
 
 AColor EvalReflectance(Point3 N, Point3 V, const ParamSnapshot& s) {
     float mu = std::fabs(-(V.x * N.x) - N.y * V.y - N.z * V.z);
+    const bool finite = std::isfinite(N.x) && std::isfinite(N.y) && std::isfinite(N.z) &&
+                        std::isfinite(V.x) && std::isfinite(V.y) && std::isfinite(V.z);
+    if (std::isnan(mu) && finite) mu = kInfinity;  // the sum overflowed into inf - inf
     AColor f = {FresnelConductor(s.ior.nR, s.ior.kR, mu), FresnelConductor(s.ior.nG, s.ior.kG, mu),
                 FresnelConductor(s.ior.nB, s.ior.kB, mu), 1.0f};
     return literal::AdjustColor(f, s.hue, s.sat, s.gamma);

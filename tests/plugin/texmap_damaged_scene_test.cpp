@@ -1,9 +1,14 @@
 // Scenes damaged as a hostile user would damage them: a reference table that offers a map the
-// wrong kind of object, and random single-bit flips. Each load either works or is refused with
-// a message; the sanitizer build checks that no step casts or frees wrongly on the way.
+// wrong kind of object, random single-bit flips and cuts at every byte. Each load either works
+// or is refused with a message and leaves the destination as it was; the sanitizer build
+// checks that no step casts, frees or leaks wrongly on the way.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include <standin/class_directory.h>
@@ -120,8 +125,33 @@ TEST_F(DamagedScene, AGoodSceneRoundTripsByteForByte) {
     EXPECT_EQ(Save(loaded), saved);
 }
 
-// Every flip either loads or is refused with a message; what loads can be evaluated.
-TEST_F(DamagedScene, RandomBitFlipsLoadOrAreRefused) {
+// A destination that already holds one map, as a scene merged into would: a refused load
+// must leave it exactly as it was.
+class Destination {
+  public:
+    explicit Destination(Texmap* existing) : existing_(existing) { scene.Add(existing); }
+    bool Untouched() const { return scene.Count() == 1 && scene.Get(0) == existing_; }
+    standin::SceneRoots scene;
+
+  private:
+    Texmap* existing_;
+};
+
+// A loaded map must still update and evaluate, whatever values a flip gave it.
+void Exercise(standin::SceneRoots& scene) {
+    for (int i = 0; i < scene.Count(); ++i) {
+        if (auto* map = dynamic_cast<Texmap*>(scene.Get(i))) {
+            UpdateAt(*map, 50);
+            for (const View& view : Views()) EvalColorAt(*map, view.n, view.v);
+        }
+    }
+}
+
+constexpr int kFlips = 1000;
+
+// Every flip either loads (it changed a stored value) or is refused with a message, leaving
+// the destination as it was; what loads can be evaluated.
+TEST_F(DamagedScene, RandomBitFlipsLoadOrAreRefusedWithoutTrace) {
     standin::SceneRoots scene;
     BuildRichScene(scene);
     const Bytes saved = Save(scene);
@@ -129,31 +159,63 @@ TEST_F(DamagedScene, RandomBitFlipsLoadOrAreRefused) {
     std::mt19937 random(20261208u);
     std::uniform_int_distribution<std::size_t> bitOf(0, saved.size() * 8 - 1);
     int refused = 0;
-    for (int flip = 0; flip < 400; ++flip) {
+    for (int flip = 0; flip < kFlips; ++flip) {
         const std::size_t bit = bitOf(random);
         SCOPED_TRACE(bit);
         Bytes damaged = saved;
         damaged[bit / 8] = static_cast<std::uint8_t>(damaged[bit / 8] ^ (1u << (bit % 8)));
 
-        standin::SceneRoots loaded;
+        Destination into(NewMap().release());
         std::string error;
-        if (Load(damaged, loaded, &error) != IO_OK) {
-            ++refused;
-            EXPECT_FALSE(error.empty());
-            EXPECT_EQ(loaded.Count(), 0);
+        const IOResult result = Load(damaged, into.scene, &error);
+        if (result == IO_OK) {
+            EXPECT_GT(into.scene.Count(), 1);
+            Exercise(into.scene);
             continue;
         }
-        for (int i = 0; i < loaded.Count(); ++i) {
-            if (auto* map = dynamic_cast<Texmap*>(loaded.Get(i))) {
-                UpdateAt(*map, 50);
-                standin::SimpleShadeContext sc(Point3(0.0f, 0.0f, 1.0f), Point3(0.3f, 0.0f, -1.0f));
-                map->EvalColor(sc);
-            }
-        }
+        ++refused;
+        EXPECT_EQ(result, IO_ERROR);
+        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(into.Untouched());
     }
     // Both roads were taken: the flips hit data that loads and structure that does not.
     EXPECT_GT(refused, 0);
-    EXPECT_LT(refused, 400);
+    EXPECT_LT(refused, kFlips);
+    std::printf("%d of %d bit flips refused, %d loaded\n", refused, kFlips, kFlips - refused);
+}
+
+// Cut anywhere, the scene is refused and the destination gains nothing.
+TEST_F(DamagedScene, ACutAtEveryByteIsRefusedWithoutTrace) {
+    standin::SceneRoots scene;
+    BuildRichScene(scene);
+    const Bytes saved = Save(scene);
+    for (std::size_t length = 0; length < saved.size(); ++length) {
+        SCOPED_TRACE(length);
+        Destination into(NewMap().release());
+        std::string error;
+        EXPECT_EQ(Load(Bytes(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(length)),
+                       into.scene, &error),
+                  IO_ERROR);
+        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(into.Untouched());
+    }
+    std::printf("%zu cuts refused\n", saved.size());
+}
+
+// The scene fuzzer's seed (fuzz/corpus/scene_file) is this scene as the code saves it today.
+// VELTRANE_UPDATE_SEEDS=1 rewrites it after a deliberate change of the format.
+TEST_F(DamagedScene, TheFuzzSeedIsTheRichSceneOfToday) {
+    standin::SceneRoots scene;
+    BuildRichScene(scene);
+    const Bytes saved = Save(scene);
+    if (std::getenv("VELTRANE_UPDATE_SEEDS")) {
+        std::ofstream(FUZZ_SCENE_SEED, std::ios::binary)
+            .write(reinterpret_cast<const char*>(saved.data()),
+                   static_cast<std::streamsize>(saved.size()));
+    }
+    std::ifstream in(FUZZ_SCENE_SEED, std::ios::binary);
+    const Bytes seed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(seed == saved) << FUZZ_SCENE_SEED << " is out of date";
 }
 
 }  // namespace

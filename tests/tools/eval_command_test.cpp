@@ -118,15 +118,19 @@ TEST(EvalBatch, StopsAtTheFirstLineThatIsNotTenNumbers) {
         const char* note;
     };
     const Case cases[] = {
-        {"1 2 3\n", "", "line 1: expected 10 numbers\n", "too few"},
-        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut, "line 4: expected 10 numbers\n",
+        {"1 2 3\n", "", "line 1: expected 10 numbers, found 3\n", "too few"},
+        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut, "line 4: expected 10 numbers, found more: '1'\n",
          "too many; comments and blanks are counted"},
-        {good + "1 1 1 1 1 1 1 0 0 +-1\n", goodOut, "line 2: expected 10 numbers\n", "two signs"},
-        {"1 1 1 1 1 1 1 0 0 1x\n", "", "line 1: expected 10 numbers\n", "trailing junk"},
-        {"0x1 1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers\n", "hexadecimal"},
-        {"1,1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers\n", "comma"},
-        {good + "1 1 1 1 1 1 1 0 0", goodOut, "line 2: expected 10 numbers\n", "last line short"},
-        {std::string(3u << 20, ' ') + "x\n", "", "line 1: expected 10 numbers\n",
+        {good + "1 1 1 1 1 1 1 0 0 +-1\n", goodOut,
+         "line 2: expected 10 numbers, '+-1' (number 10) is not a number\n", "two signs"},
+        {"1 1 1 1 1 1 1 0 0 1x\n", "", "line 1: expected 10 numbers, '1x' (number 10) is not a number\n",
+         "trailing junk"},
+        {"0x1 1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers, '0x1' (number 1) is not a number\n",
+         "hexadecimal"},
+        {"1,1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers, '1,1' (number 1) is not a number\n",
+         "comma"},
+        {good + "1 1 1 1 1 1 1 0 0", goodOut, "line 2: expected 10 numbers, found 9\n", "last line short"},
+        {std::string(3u << 20, ' ') + "x\n", "", "line 1: expected 10 numbers, found a line longer than 1 MiB\n",
          "a line longer than the buffer"},
     };
     for (const Case& c : cases) {

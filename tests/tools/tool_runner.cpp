@@ -47,6 +47,11 @@ class TempFile {
 }  // namespace
 
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) {
+    return RunTool(args, input, ToolStreams{});
+}
+
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input,
+                const ToolStreams& streams) {
     TempFile in, out, err;
     { std::ofstream(in.path, std::ios::binary) << input; }
     std::vector<std::string> argvStrings = {VELTRANE_TOOL};
@@ -57,8 +62,13 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) 
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in.path.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out.fd, 1);
+    const std::string& inPath = streams.stdinPath.empty() ? in.path : streams.stdinPath;
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
+    if (streams.stdoutPath.empty()) {
+        posix_spawn_file_actions_adddup2(&actions, out.fd, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, streams.stdoutPath.c_str(), O_WRONLY, 0);
+    }
     posix_spawn_file_actions_adddup2(&actions, err.fd, 2);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);

@@ -7,8 +7,11 @@
 #include <charconv>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/shown_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -26,20 +29,45 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Parses exactly ten numbers from [first, last); false for anything else.
-bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerLine]) {
-    for (float& value : values) {
-        while (first != last && IsBlank(*first)) ++first;
-        const char* end = first;
-        while (end != last && !IsBlank(*end)) ++end;
-        const auto parsed =
-            ParseFloat(std::string_view(first, static_cast<std::size_t>(end - first)));
-        if (!parsed) return false;
-        value = *parsed;
-        first = end;
-    }
+// What is wrong with a line that is not ten numbers.
+struct LineProblem {
+    int found = 0;              // numbers read before the problem
+    std::string_view token;     // the word that is not a number, or the first extra word
+};
+
+std::string_view NextWord(const char*& first, const char* last) {
     while (first != last && IsBlank(*first)) ++first;
-    return first == last;
+    const char* end = first;
+    while (end != last && !IsBlank(*end)) ++end;
+    const std::string_view word(first, static_cast<std::size_t>(end - first));
+    first = end;
+    return word;
+}
+
+// Parses exactly ten numbers from [first, last); false, with the problem, for anything else.
+bool ParseLine(const char* first, const char* last, float (&values)[kNumbersPerLine],
+               LineProblem& problem) {
+    for (float& value : values) {
+        const std::string_view word = NextWord(first, last);
+        const auto parsed = ParseFloat(word);
+        if (!parsed) {
+            problem.token = word;
+            return false;
+        }
+        value = *parsed;
+        ++problem.found;
+    }
+    problem.token = NextWord(first, last);
+    return problem.token.empty();
+}
+
+std::string Describe(const LineProblem& problem) {
+    if (problem.found == kNumbersPerLine) {
+        return "found more: '" + Shown(problem.token) + "'";
+    }
+    if (problem.token.empty()) return "found " + std::to_string(problem.found);
+    return "'" + Shown(problem.token) + "' (number " + std::to_string(problem.found + 1) +
+           ") is not a number";
 }
 
 SampleInput ToSample(const float (&v)[kNumbersPerLine]) {
@@ -104,9 +132,9 @@ int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator) {
     long long lineNumber = 0;
     bool atEnd = false;
 
-    const auto reject = [&] {
+    const auto reject = [&](const std::string& what) {
         if (!output.Flush()) return 1;
-        std::fprintf(err, "line %lld: expected 10 numbers\n", lineNumber);
+        std::fprintf(err, "line %lld: expected 10 numbers, %s\n", lineNumber, what.c_str());
         return 2;
     };
 
@@ -134,7 +162,8 @@ int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator) {
             while (first != lineEnd && IsBlank(*first)) ++first;
             if (first != lineEnd && *first != '#') {
                 float values[kNumbersPerLine];
-                if (!ParseLine(first, lineEnd, values)) return reject();
+                LineProblem problem;
+                if (!ParseLine(first, lineEnd, values, problem)) return reject(Describe(problem));
                 if (!output.Append(evaluator.Evaluate(ToSample(values)))) return 1;
             }
             line = newline != nullptr ? newline + 1 : end;
@@ -144,7 +173,7 @@ int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator) {
         if (rest == kInputSize) {
             // A line longer than the whole buffer is no line of ten numbers.
             ++lineNumber;
-            return reject();
+            return reject("found a line longer than 1 MiB");
         }
         std::memmove(input.get(), line, rest);
         filled = rest;

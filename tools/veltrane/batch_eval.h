@@ -13,8 +13,10 @@ namespace veltrane::tools {
 /// skipped. Memory stays constant however long the input.
 ///
 /// Returns 0 at the end of the input. A line that is not ten numbers stops the run after
-/// the lines before it were written: "line N: expected 10 numbers" on err, status 2. A
-/// line longer than 1 MiB counts as such a line: no ten numbers need that much.
+/// the lines before it were written: "line N: expected 10 numbers, " and what was found
+/// instead (how many, or the word that is not a number, shortened and with control bytes
+/// escaped) on err, status 2. A line longer than 1 MiB counts as such a line: no ten
+/// numbers need that much.
 /// A failed read or write: a message on err, status 1.
 int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator);
 

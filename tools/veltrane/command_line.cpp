@@ -80,7 +80,14 @@ int FlushOutput(const std::string& command) {
 
 CLI::Option* AddTextOption(CLI::App& command, const std::string& name, std::string& value,
                            const std::string& valueName, const std::string& description) {
-    return command.add_option(name, value, description)->type_name(valueName);
+    // An option given an empty value was given, not left out: refused rather than taken
+    // for its default.
+    const CLI::Validator notEmpty(
+        [valueName](std::string& text) {
+            return text.empty() ? "'' is empty (valid: " + valueName + ")" : std::string();
+        },
+        "");
+    return command.add_option(name, value, description)->type_name(valueName)->check(notEmpty);
 }
 
 std::string OptionList(const CLI::App& command) {

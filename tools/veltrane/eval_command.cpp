@@ -15,6 +15,7 @@
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
+#include "tools/veltrane/shown_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -88,7 +89,7 @@ std::unique_ptr<SampleEvaluator> MakeEvaluator(const EvalOptions& options) {
     if (!options.viaPlugin) return std::make_unique<CoreEvaluator>();
     std::string error;
     std::unique_ptr<PluginEvaluator> plugin = PluginEvaluator::Open(options.module, &error);
-    if (!plugin) throw UsageError(error);
+    if (!plugin) throw UsageError(Escaped(error));
     return plugin;
 }
 
@@ -118,7 +119,7 @@ void AddEvalCommand(CLI::App& app) {
         "--batch reads lines 'nR nG nB kR kG kB mu hue sat gamma' from standard input and\n"
         "writes 'r g b a' per line, each as %.9g of the float. Blank lines and lines starting\n"
         "with # are skipped; any other line that is not ten numbers stops the run with\n"
-        "'line N: expected 10 numbers' and exit status 2.\n\n"
+        "'line N: expected 10 numbers, ...' naming what was found, and exit status 2.\n\n"
         "Examples:\n"
         "  veltrane eval --preset copper --angle 45\n"
         "  veltrane eval --n 0.2,0.9,1.1 --k 3.9,2.4,2.2 --mu 0.5 --hue 20 --sat 10 --gamma 2.2\n"

@@ -7,6 +7,7 @@
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/number_parsing.h"
 #include "tools/veltrane/preset_names.h"
+#include "tools/veltrane/shown_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -28,14 +29,15 @@ std::string Shortest(float value) {
 const Metal& MetalOption(const std::string& name) {
     const Metal* metal = FindMetalByName(name);
     if (metal == nullptr) {
-        throw UsageError("unknown preset '" + name + "' (valid presets: " + MetalNameList() + ")");
+        throw UsageError("unknown preset '" + Shown(name) + "' (valid presets: " + MetalNameList() +
+                         ")");
     }
     return *metal;
 }
 
 float NumberOption(const std::string& option, const std::string& text) {
     if (const auto value = ParseFloat(text)) return *value;
-    throw UsageError(option + ": '" + text +
+    throw UsageError(option + ": '" + Shown(text) +
                      "' is not a number (valid: a decimal such as -12.5 or 1e-3, nan, inf)");
 }
 
@@ -43,7 +45,7 @@ void CheckOptionRange(const std::string& option, const std::string& text, float 
                       float high) {
     if (value >= low && value <= high) return;
     const std::string shown = Shortest(value);
-    throw UsageError(option + ": '" + text + "' " + (shown == text ? "is" : "has " + shown) +
+    throw UsageError(option + ": '" + Shown(text) + "' " + (shown == text ? "is" : "has " + shown) +
                      " out of range (valid: " + Shortest(low) + " to " + Shortest(high) + ")");
 }
 
@@ -59,14 +61,14 @@ int WholeOptionIn(const std::string& option, const std::string& text, int low, i
     const auto [end, ec] = std::from_chars(text.data(), last, value);
     const bool whole = !text.empty() && end == last && ec != std::errc::invalid_argument;
     if (whole && ec == std::errc() && value >= low && value <= high) return value;
-    throw UsageError(option + ": '" + text + "' is " +
+    throw UsageError(option + ": '" + Shown(text) + "' is " +
                      (whole ? "out of range" : "not a whole number") +
                      " (valid: " + std::to_string(low) + " to " + std::to_string(high) + ")");
 }
 
 std::array<float, 3> TripleOption(const std::string& option, const std::string& text) {
     if (const auto values = ParseTriple(text)) return *values;
-    throw UsageError(option + ": '" + text +
+    throw UsageError(option + ": '" + Shown(text) +
                      "' is not three numbers (valid: R,G,B such as 0.27,0.98,1.22)");
 }
 

@@ -6,14 +6,17 @@
 
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/shown_text.h"
 #include "tools/veltrane/wide_to_utf8.h"
 
 namespace veltrane::tools {
 namespace {
 
 constexpr int kExitLoadFailure = 2;
+constexpr int kExitWriteFailure = 1;  // as eval: the output, not the input, failed
 
 std::string Hex(unsigned long value) {
     char text[32];
@@ -39,32 +42,46 @@ void PrintClass(int index, ClassDesc* desc, std::ostream& out) {
         << "  IsPublic               " << desc->IsPublic() << '\n';
 }
 
-}  // namespace
-
-int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream& err) {
+// The report goes to `report` and reaches `out` only when it is complete, so that a refused
+// module leaves no partial listing.
+int ListModule(const std::string& modulePath, std::ostream& report, std::ostream& err) {
     std::string error;
     const auto module = standin::Module::Load(modulePath, &error);
     if (!module) {
-        err << error << '\n';
+        err << Escaped(error) << '\n';
         return kExitLoadFailure;
     }
 
     const ULONG version = module->LibVersion();
-    out << "module            " << module->Path() << '\n'
-        << "LibVersion        " << Hex(version) << " (release " << GET_MAX_RELEASE(version)
-        << ", API " << GET_MAX_API_NUM(version) << ", revision " << GET_MAX_SDK_REV(version)
-        << ")\n";
+    report << "module            " << module->Path() << '\n'
+           << "LibVersion        " << Hex(version) << " (release " << GET_MAX_RELEASE(version)
+           << ", API " << GET_MAX_API_NUM(version) << ", revision " << GET_MAX_SDK_REV(version)
+           << ")\n";
 
     // The host initialises a module before asking for its classes and refuses it otherwise.
     if (!module->LibInitialize()) {
-        err << "cannot use module '" << modulePath << "': its LibInitialize returned FALSE\n";
+        err << "cannot use module '" << Escaped(modulePath) << "': its LibInitialize returned FALSE\n";
         return kExitLoadFailure;
     }
-    out << "LibDescription    " << Text(module->LibDescription()) << '\n';
+    report << "LibDescription    " << Text(module->LibDescription()) << '\n';
     const int classes = module->LibNumberClasses();
-    out << "LibNumberClasses  " << classes << '\n';
-    for (int i = 0; i < classes; ++i) PrintClass(i, module->LibClassDesc(i), out);
+    report << "LibNumberClasses  " << classes << '\n';
+    for (int i = 0; i < classes; ++i) PrintClass(i, module->LibClassDesc(i), report);
     module->LibShutdown();
+    return 0;
+}
+
+}  // namespace
+
+int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream& err) {
+    std::ostringstream report;
+    const int status = ListModule(modulePath, report, err);
+    if (status != 0) return status;
+    out << report.str() << std::flush;
+    if (!out) {
+        err << "veltrane plugin-info: cannot write the output\n";
+        return kExitWriteFailure;
+    }
     return 0;
 }
 

@@ -15,7 +15,8 @@ namespace veltrane::tools {
 void AddPluginInfoCommand(CLI::App& app);
 
 // Prints the module's facts to `out` and returns 0. A file that is not a loadable module,
-// or lacks an export: one line on `err` naming the file and what is missing, and 2.
+// or lacks an export: one line on `err` naming the file and what is missing, nothing on
+// `out`, and 2. An output that cannot be written: a message on `err` and 1.
 int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream& err);
 
 }  // namespace veltrane::tools

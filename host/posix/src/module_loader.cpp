@@ -44,6 +44,8 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
     // Checked apart from dlopen(), whose "No such file" may concern a dependency instead.
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return fail("no such file");
+    // Opening a named pipe or a device to read it would wait or read without end.
+    if (!std::filesystem::is_regular_file(path, ignored)) return fail("not a regular file");
 
     // dlopen() maps what the program headers describe without checking it against the file.
     const std::string problem = ElfImageProblem(path);

@@ -33,9 +33,10 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
 
     // Checked apart from LoadLibraryW, whose "not found" may concern a dependency instead.
     std::error_code ignored;
-    if (!std::filesystem::exists(std::filesystem::path(WideFromUtf8(path)), ignored)) {
-        return fail("no such file");
-    }
+    const std::filesystem::path onDisk(WideFromUtf8(path));
+    if (!std::filesystem::exists(onDisk, ignored)) return fail("no such file");
+    // A directory or a device is no module; LoadLibraryW's error would not say so.
+    if (!std::filesystem::is_regular_file(onDisk, ignored)) return fail("not a regular file");
 
     // A bare file name would make LoadLibraryW search the DLL path; the host names a file.
     // No error dialog: a host loading plug-ins at start-up must not stop on a bad file.
