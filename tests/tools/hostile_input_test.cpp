@@ -10,6 +10,7 @@
 //   {empty}      an empty file                    {binary}   4 KiB of random bytes
 //   {text}       a text file of three words       {fifo}     a named pipe nobody writes
 //   {out}        a fresh output path              {unwritable}  an output path under a file
+//   {linebreak}  a database file whose block type holds a line break
 // After every row the scratch folder must hold only these fixtures.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -127,8 +128,69 @@ std::vector<Row> Rows() {
                 "unexpected argument '{empty}'"),
         StreamFails("a full disk", {"plugin-info"}, "cannot write the output", "", kFullDisk),
 
-        // ---- preview, curves, nk, presets: their rows go here. A row that writes a file
-        // names it {out} (refused input must not leave it behind) or {unwritable}.
+        // ---- preview
+        Refused("a huge size", {"preview", "--size", "1e99999", "-o", "{out}.png"},
+                "--size: '1e99999'"),
+        Refused("NaN text as threads", {"preview", "--threads", "NaN%", "-o", "{out}.png"},
+                "--threads: 'NaN%'"),
+        Refused("nan as an index", {"preview", "--n", "nan,1,1", "--k", "1,1,1", "-o", "{out}.png"},
+                "--n: 'nan,1,1' has nan"),
+        Refused("a directory as output", {"preview", "-o", "{dir}"}, "'{dir}'"),
+        Refused("an unwritable output", {"preview", "-o", "{unwritable}.png"},
+                "'{unwritable}.png'"),
+        Refused("random bytes as module", {"preview", "--module", "{binary}", "-o", "{out}.png"},
+                "'{binary}': not a loadable module"),
+
+        // ---- curves
+        Refused("nan as an index", {"curves", "--n", "nan,1,1", "--k", "1,1,1", "-o", "{out}.svg"},
+                "--n: 'nan,1,1' has nan out of range"),
+        Refused("a huge index", {"curves", "--n", "1,1,1", "--k", "1e999,1,1"},
+                "--k: '1e999,1,1' has inf out of range"),
+        Refused("a negative index", {"curves", "--n", "-1,1,1", "--k", "1,1,1"},
+                "--n: '-1,1,1' has -1 out of range"),
+        Refused("an over-long model", {"curves", "--preset", "gold", "--model", longWord},
+                "--model: '" + longWord.substr(0, 40) + "...'"),
+        Refused("a directory as output", {"curves", "--preset", "gold", "-o", "{dir}"}, "'{dir}'"),
+        Refused("an unwritable output", {"curves", "--preset", "gold", "-o", "{unwritable}.svg"},
+                "'{unwritable}.svg'"),
+        Refused("random bytes as data", {"curves", "--spectral", "{binary}", "-o", "{out}.svg"},
+                "{binary}: not valid YAML"),
+        Refused("a directory as data", {"curves", "--spectral", "{dir}"}, "{dir}: cannot be read"),
+
+        // ---- nk
+        Refused("a missing file", {"nk", "{missing}"}, "{missing}: cannot be opened"),
+        Refused("a directory", {"nk", "{dir}"}, "{dir}: cannot be read"),
+        Refused("an empty file", {"nk", "{empty}"}, "{empty}: not a database file"),
+        Refused("random bytes", {"nk", "{binary}"}, "{binary}: not valid YAML"),
+        Refused("a line break in a block type", {"nk", "{linebreak}"},
+                "(tabulated\\x0Ank) is not supported"),
+        Refused("nan as f0", {"nk", "--f0", "nan,1,1", "--edge", "1,1,1"},
+                "--f0: 'nan,1,1' has nan out of range"),
+        Refused("a huge edge", {"nk", "--f0", "1,1,1", "--edge", "1,1,1e99999"},
+                "--edge: '1,1,1e99999' has inf out of range"),
+        Refused("NaN text to convert", {"nk", "--n", "NaN%,1,1", "--k", "1,1,1", "--to-artist"},
+                "--n: 'NaN%,1,1' is not three numbers"),
+        StreamFails("a full disk", {"nk", "--preset", "gold"}, "cannot write the output", "",
+                    kFullDisk),
+
+        // ---- presets
+        Refused("an over-long format", {"presets", "--format", longWord},
+                "--format: '" + longWord.substr(0, 40) + "...'"),
+        Refused("a file as data folder", {"presets", "--data", "{text}"}, "'{text}' holds no"),
+        StreamFails("a full disk", {"presets"}, "cannot write the output", "", kFullDisk),
+
+        // ---- convert
+        Refused("a directory", {"convert", "{dir}", "--to", "openpbr"}, "{dir}: cannot be read"),
+        Refused("random bytes", {"convert", "{binary}", "--to", "openpbr"},
+                "{binary}: not valid YAML"),
+        Refused("nan as a colour",
+                {"convert", "--from", "openpbr", "--base-color", "1,1,nan", "--specular-color",
+                 "1,1,1"},
+                "--base-color: '1,1,nan' has nan out of range"),
+        Refused("an over-long model", {"convert", "--preset", "gold", "--to", longWord},
+                "--to: '" + longWord.substr(0, 40) + "...'"),
+        StreamFails("a full disk", {"convert", "--preset", "copper", "--to", "openpbr"},
+                    "cannot write the output", "", kFullDisk),
     };
 }
 
@@ -145,16 +207,23 @@ class Scratch {
         for (char& c : bytes) c = static_cast<char>(rng() & 0xff);
         std::ofstream(root / "binary", std::ios::binary) << bytes;
         ::mkfifo((root / "fifo").c_str(), 0600);
+        std::ofstream(root / "linebreak.yml")
+            << "DATA:\n  - type: \"tabulated\\nnk\"\n    data: \"0.5 1 2\"\n";
         fixtures = Contents();
     }
     ~Scratch() { fs::remove_all(root); }
 
     std::string Expand(std::string text) const {
         const std::pair<const char*, fs::path> names[] = {
-            {"{missing}", root / "missing"}, {"{dir}", root / "dir"},
-            {"{empty}", root / "empty"},     {"{binary}", root / "binary"},
-            {"{text}", root / "text"},       {"{fifo}", root / "fifo"},
-            {"{out}", root / "out"},         {"{unwritable}", root / "text" / "out"},
+            {"{missing}", root / "missing"},
+            {"{dir}", root / "dir"},
+            {"{empty}", root / "empty"},
+            {"{binary}", root / "binary"},
+            {"{text}", root / "text"},
+            {"{fifo}", root / "fifo"},
+            {"{out}", root / "out"},
+            {"{unwritable}", root / "text" / "out"},
+            {"{linebreak}", root / "linebreak.yml"},
         };
         for (const auto& [name, path] : names) {
             for (std::size_t at; (at = text.find(name)) != std::string::npos;) {

@@ -63,6 +63,9 @@ TEST(ExactFresnel, KnownValues) {
          (0.72895 * 0.72895 + 3.6092 * 3.6092) / (1.27105 * 1.27105 + 3.6092 * 3.6092)},
         {"no interface head-on", 1.0, 0.0, 1.0, 0.0},
         {"no interface at grazing view takes the limit", 1.0, 0.0, 0.0, 1.0},
+        {"a huge n takes the limit, not inf / inf", 1e200, 0.0, 0.5, 1.0},
+        {"huge n and k take the limit", 1e160, 1e160, 1.0, 1.0},
+        {"a huge k at grazing view", 0.0, 1e300, 0.0, 1.0},
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(ExactConductorReflectance(c.n, c.k, c.mu), c.expected, 1e-12) << c.what;

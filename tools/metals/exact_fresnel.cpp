@@ -20,6 +20,10 @@ double Ratio(double num, double den) {
 
 double ExactConductorReflectance(double n, double k, double mu) {
     mu = std::clamp(mu, 0.0, 1.0);
+    // Past |n + ik|^2 of about 1e154 the squares below overflow and the terms become
+    // inf / inf. The reflectance tends to 1 as the index grows (1 - R is of the order of
+    // 1 / |n + ik|), so from 1e150 on it is 1 in double precision anyway.
+    if (n * n + k * k > 1e150) return 1.0;
     const double mu2 = mu * mu;
     const double s2 = 1.0 - mu2;
     const double t0 = n * n - k * k - s2;

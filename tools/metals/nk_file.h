@@ -21,7 +21,8 @@ struct NkTable {
     std::vector<NkSample> k;
 };
 
-/// The table, or a one-line message "FILE: what is wrong".
+/// The table, or a message "FILE: what is wrong". It may quote the file's text as it is,
+/// control bytes included; the command line escapes them when it shows the message.
 struct NkParse {
     std::optional<NkTable> table;
     std::string error;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/veltrane/item_list.h"
+#include "tools/veltrane/shown_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -120,7 +121,8 @@ int RunCommandLine(CLI::App& app, int argc, const char* const* argv) {
         std::cerr << Prefix(app) << ": " << OneLine(e.what()) << "\n";
         return kUsageExit;
     } catch (const UsageError& e) {
-        std::cerr << Prefix(app) << ": " << e.what() << "\n";
+        // Messages quote file names and file contents: escaped, so that they stay one line.
+        std::cerr << Prefix(app) << ": " << Escaped(e.what()) << "\n";
         return kUsageExit;
     } catch (const CommandExit& e) {
         return e.status;

@@ -34,8 +34,6 @@ struct ConvertOptions {
 
 enum class Model { kOpenPbr, kStandardSurface };
 
-constexpr double kMapLimit = 100.0;  // range of the n/k parameters
-
 struct Conversion {
     std::string source;
     Model model = Model::kOpenPbr;
@@ -49,7 +47,7 @@ struct Conversion {
 Model ModelOption(const std::string& option, const std::string& text) {
     if (text == "openpbr") return Model::kOpenPbr;
     if (text == "standard-surface") return Model::kStandardSurface;
-    throw UsageError(option + ": '" + text + "' is not a model (valid: openpbr, standard-surface)");
+    RefuseChoice(option, text, "a model", "openpbr, standard-surface");
 }
 
 const char* ModelTitle(Model model) {
@@ -172,8 +170,8 @@ Conversion Resolve(const ConvertOptions& o) {
         conv.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
         conv.ior = metal.ior;
     } else if (!o.n.empty()) {
-        const auto n = BoundedTripleOption("--n", o.n, 0.0, kMapLimit);
-        const auto k = BoundedTripleOption("--k", o.k, 0.0, kMapLimit);
+        const auto n = BoundedTripleOption("--n", o.n, 0.0, kMapIorLimit);
+        const auto k = BoundedTripleOption("--k", o.k, 0.0, kMapIorLimit);
         conv.source = "custom";
         conv.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
     } else {
@@ -228,7 +226,7 @@ void PrintJson(const Conversion& conv) {
 
 int RunConvert(const ConvertOptions& o) {
     if (o.format != "table" && o.format != "json") {
-        throw UsageError("--format: '" + o.format + "' is not a format (valid: table, json)");
+        RefuseChoice("--format", o.format, "a format", "table, json");
     }
     const Conversion conv = Resolve(o);
     if (o.format == "json") {

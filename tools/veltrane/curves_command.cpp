@@ -106,7 +106,7 @@ Reference ReferenceOf(const CurvesOptions& o) {
     if (!o.spectral.empty()) return Reference::kSpectral;
     if (o.model == "exact") return Reference::kExact;
     if (o.model == "openpbr") return Reference::kOpenPbr;
-    throw UsageError("--model: '" + o.model + "' is not a model (valid: exact, openpbr)");
+    RefuseChoice("--model", o.model, "a model", "exact, openpbr");
 }
 
 std::vector<CurveSet> CurveSets(const CurvesOptions& o, Reference reference) {

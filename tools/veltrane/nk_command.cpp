@@ -30,8 +30,6 @@ struct NkOptions {
     bool spectral = false;
 };
 
-constexpr double kMapLimit = 100.0;  // range of the n/k parameters
-
 // The six values and what the report says about where they come from.
 struct NkResult {
     std::string source;
@@ -80,8 +78,8 @@ NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
 }
 
 NkResult FromIor(const std::string& nText, const std::string& kText) {
-    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapLimit);
-    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapLimit);
+    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapIorLimit);
+    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapIorLimit);
     NkResult result;
     result.source = "custom";
     result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
@@ -130,11 +128,11 @@ NkResult Resolve(const NkOptions& o) {
 void AddLimitWarnings(NkResult& result) {
     for (int i = 0; i < 6; ++i) {
         const float v = Field(result.ior, i);
-        if (v > kMapLimit) {
+        if (v > kMapIorLimit) {
             char text[160];
             std::snprintf(text, sizeof text,
                           "%s %s = %g exceeds the map's range 0 to %g; the map clamps it",
-                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapLimit);
+                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapIorLimit);
             result.warnings.push_back(text);
         }
     }

@@ -1,7 +1,6 @@
 #include "tools/veltrane/option_values.h"
 
 #include <charconv>
-#include <cstdio>
 #include <sstream>
 
 #include "tools/veltrane/command_line.h"
@@ -66,6 +65,11 @@ int WholeOptionIn(const std::string& option, const std::string& text, int low, i
                      " (valid: " + std::to_string(low) + " to " + std::to_string(high) + ")");
 }
 
+void RefuseChoice(const std::string& option, const std::string& text, const std::string& what,
+                  const std::string& valid) {
+    throw UsageError(option + ": '" + Shown(text) + "' is not " + what + " (valid: " + valid + ")");
+}
+
 std::array<float, 3> TripleOption(const std::string& option, const std::string& text) {
     if (const auto values = ParseTriple(text)) return *values;
     throw UsageError(option + ": '" + Shown(text) +
@@ -76,12 +80,7 @@ std::array<float, 3> BoundedTripleOption(const std::string& option, const std::s
                                          double low, double high) {
     const std::array<float, 3> values = TripleOption(option, text);
     for (float v : values) {
-        if (!(v >= low && v <= high)) {
-            char message[160];
-            std::snprintf(message, sizeof message, "%s: %g is outside %g to %g", option.c_str(),
-                          double{v}, low, high);
-            throw UsageError(message);
-        }
+        CheckOptionRange(option, text, v, static_cast<float>(low), static_cast<float>(high));
     }
     return values;
 }
@@ -98,7 +97,13 @@ Material ReadMaterial(const std::string& preset, const std::string& n, const std
 
 std::vector<Material> ReadMaterials(const std::string& presets, const std::string& n,
                                     const std::string& k) {
-    if (presets.empty()) return {ReadMaterial(presets, n, k)};
+    if (presets.empty()) {
+        if (!n.empty() && !k.empty()) {
+            BoundedTripleOption("--n", n, 0.0, kMapIorLimit);
+            BoundedTripleOption("--k", k, 0.0, kMapIorLimit);
+        }
+        return {ReadMaterial(presets, n, k)};
+    }
     std::vector<Material> materials;
     if (presets == "all") {
         for (const Metal& metal : Metals())

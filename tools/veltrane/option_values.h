@@ -14,6 +14,10 @@
 
 namespace veltrane::tools {
 
+/// The range of the map's n and k parameters: typed indices outside it are refused by the
+/// commands that model the map (the map itself would clamp them).
+constexpr double kMapIorLimit = 100.0;
+
 /// The option's text as a float (see ParseFloat).
 float NumberOption(const std::string& option, const std::string& text);
 
@@ -36,6 +40,11 @@ std::array<float, 3> TripleOption(const std::string& option, const std::string& 
 std::array<float, 3> BoundedTripleOption(const std::string& option, const std::string& text,
                                          double low, double high);
 
+/// A UsageError for a value that is none of an option's choices: "OPTION: 'TEXT' is not
+/// WHAT (valid: VALID)", the text shortened and escaped as any value in a message.
+[[noreturn]] void RefuseChoice(const std::string& option, const std::string& text,
+                               const std::string& what, const std::string& valid);
+
 /// The metal of a --preset NAME: any metal of the tools' table.
 const Metal& MetalOption(const std::string& name);
 
@@ -54,7 +63,7 @@ struct Material {
 Material ReadMaterial(const std::string& preset, const std::string& n, const std::string& k);
 
 /// Like ReadMaterial, but preset may be a comma-separated list of names, or "all" for every
-/// metal of the table.
+/// metal of the table, and typed values must lie in 0 to kMapIorLimit (NaN is outside).
 std::vector<Material> ReadMaterials(const std::string& presets, const std::string& n,
                                     const std::string& k);
 

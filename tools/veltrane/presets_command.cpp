@@ -20,6 +20,7 @@
 #include "tools/veltrane/data_folder.h"
 #include "tools/veltrane/maxscript_snippet.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/option_values.h"
 #include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
@@ -195,7 +196,7 @@ struct PresetsOptions {
 
 int RunPresets(const PresetsOptions& o) {
     if (o.format != "table" && o.format != "csv" && o.format != "json") {
-        throw UsageError("--format: '" + o.format + "' is not a format (valid: table, csv, json)");
+        RefuseChoice("--format", o.format, "a format", "table, csv, json");
     }
     std::optional<DataSet> data;
     if (auto folder = FindDataFolderIfAny(o.data)) data = DataSet{*folder, LoadCieTables(*folder)};
