@@ -1,7 +1,8 @@
 # veltrane_embed_resources(<target>)
 #
 # Gives a shared library or module target the plug-in's compiled resources, the way a
-# Windows module carries them. On Windows the target compiles resources/veltrane.rc itself.
+# Windows module carries them. On Windows the target compiles resources/veltrane.rc itself
+# (windres, with the code page set in cmake/MinGW.cmake).
 # Elsewhere the compiled .res is copied verbatim into the target's read-only data and
 # exported under two C names, which the stand-in host looks up with dlsym():
 #   standin_module_resources       const unsigned char[]   the .res file's bytes
@@ -14,6 +15,9 @@ set(VELTRANE_RESOURCE_FILE ${PROJECT_BINARY_DIR}/resources/veltrane.res)
 function(veltrane_embed_resources target)
   if(WIN32)
     target_sources(${target} PRIVATE ${VELTRANE_RESOURCE_SCRIPT})
+    # A module of resources alone is still linked by the C++ compiler driver, not by the
+    # resource compiler.
+    set_target_properties(${target} PROPERTIES LINKER_LANGUAGE CXX)
     return()
   endif()
 

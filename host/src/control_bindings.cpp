@@ -43,6 +43,13 @@ std::string RoleName(ControlRole role) {
 
 const wchar_t* RoleClassName(ControlRole role) { return InfoOf(role).className; }
 
+std::wstring RegisteredSpelling(const std::wstring& cls) {
+    for (const wchar_t* name : kHostControlClasses) {
+        if (IsClassName(cls, name)) return name;
+    }
+    return cls;
+}
+
 std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
     std::vector<ControlBinding> bindings;
     for (int i = 0; i < desc.Count(); ++i) {
@@ -73,7 +80,7 @@ bool FitsRole(const DialogItem& item, ControlRole role) {
 }
 
 std::wstring ClassNameOf(const NameOrOrdinal& windowClass) {
-    if (!windowClass.isOrdinal) return WideFromUtf16(windowClass.name);
+    if (!windowClass.isOrdinal) return RegisteredSpelling(WideFromUtf16(windowClass.name));
     switch (windowClass.ordinal) {
         case kAtomButton:
             return L"Button";

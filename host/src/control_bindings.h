@@ -33,6 +33,13 @@ bool FitsRole(const DialogItem& item, ControlRole role);
 // Windows compares them.
 bool IsClassName(const std::wstring& cls, const wchar_t* name);
 
+// The window classes of the host's custom controls, spelled as the host registers them.
+inline constexpr const wchar_t* kHostControlClasses[] = {L"CustEdit", L"SpinnerControl",
+                                                         L"CustButton"};
+// A class name as a window of that class reports it: the registered spelling of a host
+// class, whatever the case in the template (windres stores "CUSTEDIT"); others unchanged.
+std::wstring RegisteredSpelling(const std::wstring& cls);
+
 // The class a template item names, as text: a name as stored, an atom as the standard
 // class it stands for ("Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox").
 std::wstring ClassNameOf(const NameOrOrdinal& windowClass);

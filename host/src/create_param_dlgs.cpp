@@ -9,9 +9,9 @@
 #include "auto_mparam_dlg.h"
 #include "control_bindings.h"
 #include "module_resources.h"
+#include "rollout_window.h"
 
 IAutoMParamDlg* ClassDesc2::CreateParamDlgs(HWND hwMtlEdit, IMtlParams* imp, ReferenceTarget* obj) {
-    (void)hwMtlEdit;  // rollouts have no windows of their own here
     if (obj == nullptr) return nullptr;
     const auto* editor = dynamic_cast<standin::MaterialEditor*>(imp);
     const TimeValue t = editor != nullptr ? editor->GetTime() : 0;
@@ -35,6 +35,9 @@ IAutoMParamDlg* ClassDesc2::CreateParamDlgs(HWND hwMtlEdit, IMtlParams* imp, Ref
         auto map = std::make_unique<standin::ParamMap2>(*desc, *pb, *dialog, HInstance(), t);
         standin::ParamMap2& opened = *map;
         master->AddMap(std::move(map));
+        // Real windows where the editor has them: a child dialog of its frame.
+        opened.AttachWindow(
+            standin::CreateRolloutWindow(opened, HInstance(), desc->dlg_template, hwMtlEdit));
         opened.Open();
     }
     return master;

@@ -1,6 +1,7 @@
 #include <standin/material_editor.h>
 
 #include "auto_mparam_dlg.h"
+#include "rollout_window.h"
 
 namespace standin {
 
@@ -35,11 +36,15 @@ private:
     ReferenceTarget* target_ = nullptr;
 };
 
-MaterialEditor::MaterialEditor() : watcher_(new Watcher(*this)) {}
+MaterialEditor::MaterialEditor() : watcher_(new Watcher(*this)), frame_(CreateEditorFrame()) {}
 
-MaterialEditor::~MaterialEditor() { Close(); }
+MaterialEditor::~MaterialEditor() {
+    Close();
+    DestroyEditorFrame(frame_);
+}
 
 HWND MaterialEditor::Window() const {
+    if (frame_ != nullptr) return frame_;
     return reinterpret_cast<HWND>(const_cast<MaterialEditor*>(this));
 }
 

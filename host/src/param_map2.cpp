@@ -91,6 +91,7 @@ ParamMap2::ParamMap2(ParamBlockDesc2& desc, IParamBlock2& block, const DialogTem
 }
 
 ParamMap2::~ParamMap2() {
+    window_.reset();  // its messages must not reach a map being destroyed
     auto& live = LiveMaps();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     if (Attached()) DetachParamMap(*block_, *this);
@@ -126,6 +127,16 @@ void ParamMap2::Bind(const ControlBinding& binding, HINSTANCE module) {
     }
     if (binding.role != ControlRole::ComboBox) control.scale = def.scale;
     bound_.push_back({static_cast<std::size_t>(it - controls_.begin()), binding.role, &def});
+}
+
+void ParamMap2::AttachWindow(std::unique_ptr<RolloutWindow> window) {
+    window_ = std::move(window);
+    ShowControls();
+}
+
+void ParamMap2::ShowControls() {
+    if (window_ == nullptr) return;
+    for (const Control& control : controls_) window_->Show(control);
 }
 
 void ParamMap2::Open() {
@@ -176,9 +187,13 @@ void ParamMap2::Enable(ParamID id, BOOL onOff, int tabIndex) {
     for (const Bound& bound : bound_) {
         if (bound.def->ID == id) controls_[bound.control].enabled = onOff != FALSE;
     }
+    ShowControls();
 }
 
-HWND ParamMap2::GetHWnd() { return reinterpret_cast<HWND>(static_cast<Rollout*>(this)); }
+HWND ParamMap2::GetHWnd() {
+    if (window_ != nullptr) return window_->Handle();
+    return reinterpret_cast<HWND>(static_cast<Rollout*>(this));
+}
 
 void ParamMap2::SetUserDlgProc(ParamMap2UserDlgProc* proc) {
     if (proc == proc_) return;
@@ -242,6 +257,7 @@ void ParamMap2::Refresh(ParamID id) {
     for (const Bound& bound : bound_) {
         if (id == -1 || bound.def->ID == id) RefreshControl(controls_[bound.control], bound);
     }
+    ShowControls();
 }
 
 void ParamMap2::RefreshControl(Control& control, const Bound& bound) {
@@ -297,6 +313,7 @@ bool ParamMap2::ChooseItem(int id, int position) {
     }
     control->selection = position;
     control->text = item.text;
+    ShowControls();
     Dispatch(WM_COMMAND, MakeWParam(static_cast<WORD>(id), kCbnSelChange), HandleOf(*control));
     return true;
 }

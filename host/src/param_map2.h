@@ -11,6 +11,7 @@
 #include "control_bindings.h"
 #include "dialog_template.h"
 #include "editor_stop.h"
+#include "rollout_window.h"
 
 namespace standin {
 
@@ -26,6 +27,9 @@ public:
     ParamMap2(const ParamMap2&) = delete;
     ParamMap2& operator=(const ParamMap2&) = delete;
 
+    // Gives the map its windows (none for a headless editor); they show the controls' state
+    // from now on and GetHWnd() is theirs.
+    void AttachWindow(std::unique_ptr<RolloutWindow> window);
     // Attaches the map to its block (IParamBlock2::GetMap finds it from now on), takes the
     // descriptor's user dialog procedure and sends it WM_INITDIALOG.
     void Open();
@@ -82,6 +86,8 @@ private:
     INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     void Release(ParamMap2UserDlgProc* proc);
     LPARAM HandleOf(const Control& control) const;
+    // Shows every control's state in the map's windows, if it has any.
+    void ShowControls();
 
     ParamBlockDesc2& desc_;
     IParamBlock2* block_;
@@ -94,6 +100,7 @@ private:
     int dispatching_ = 0;
     // Procedures replaced while they were running, deleted once they return.
     std::vector<ParamMap2UserDlgProc*> retired_;
+    std::unique_ptr<RolloutWindow> window_;
 };
 
 }  // namespace standin

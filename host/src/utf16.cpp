@@ -2,7 +2,10 @@
 
 namespace standin {
 
-static_assert(sizeof(wchar_t) == 4, "the stand-in decodes UTF-16 into 32-bit wchar_t");
+// wchar_t holds UTF-32 on Linux and UTF-16 on Windows: a pair becomes one character there and
+// stays two here.
+constexpr bool kWideIsUtf16 = sizeof(wchar_t) == 2;
+static_assert(kWideIsUtf16 || sizeof(wchar_t) == 4, "wchar_t is UTF-16 or UTF-32");
 
 namespace {
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -14,6 +17,12 @@ std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out, std::size_t ma
     for (std::size_t i = 0; i < text.size() && count < max; ++i) {
         char32_t codePoint = text[i];
         if (IsHighSurrogate(codePoint) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            if constexpr (kWideIsUtf16) {
+                if (count + 2 > max) break;  // a pair is never split
+                out[count++] = static_cast<wchar_t>(text[i]);
+                out[count++] = static_cast<wchar_t>(text[++i]);
+                continue;
+            }
             codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
             ++i;
         } else if (IsHighSurrogate(codePoint) || IsLowSurrogate(codePoint)) {

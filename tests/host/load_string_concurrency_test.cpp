@@ -16,7 +16,7 @@ using standin::test::LoadedModule;
 
 TEST(LoadStringW, ConcurrentFirstCallsAgree) {
     LoadedModule module(RESOURCE_MODULE);
-    ASSERT_NE(module.Instance(), nullptr) << dlerror();
+    ASSERT_NE(module.Instance(), nullptr) << module.Error();
     std::vector<std::wstring> results(4);
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < results.size(); ++i) {

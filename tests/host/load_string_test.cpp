@@ -29,7 +29,7 @@ Loaded Load(HINSTANCE instance, UINT id, int bufferMax) {
 
 TEST(LoadStringW, CopiesTheStringAndCountsItsCharacters) {
     LoadedModule module(RESOURCE_MODULE);
-    ASSERT_NE(module.Instance(), nullptr) << dlerror();
+    ASSERT_NE(module.Instance(), nullptr) << module.Error();
     struct Case {
         UINT id;
         int bufferMax;
@@ -45,7 +45,7 @@ TEST(LoadStringW, CopiesTheStringAndCountsItsCharacters) {
         {26, 1, 0, L""},          // room for the null only
         {28, 256, 0, L""},        // not in the table
         {0, 256, 0, L""},         // string 0 is empty: not found
-        {0x10000 + 26, 256, 0, L""},
+        {0x10000 + 26, 256, 8, L"Homepage"},  // the high word is ignored
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "id " << c.id << ", bufferMax " << c.bufferMax);
@@ -59,8 +59,8 @@ TEST(LoadStringW, CopiesTheStringAndCountsItsCharacters) {
 TEST(LoadStringW, WritesNothingWithoutAUsableBufferOrModule) {
     LoadedModule module(RESOURCE_MODULE);
     LoadedModule bare(BARE_MODULE);
-    ASSERT_NE(module.Instance(), nullptr) << dlerror();
-    ASSERT_NE(bare.Instance(), nullptr) << dlerror();
+    ASSERT_NE(module.Instance(), nullptr) << module.Error();
+    ASSERT_NE(bare.Instance(), nullptr) << bare.Error();
 
     // bufferMax 0 asks Windows for a read-only pointer: not supported, nothing written.
     EXPECT_EQ(Load(module.Instance(), 26, 0).result, 0);

@@ -14,7 +14,9 @@
 #include <standin/material_editor.h>
 #include <standin/param_keys.h>
 #include <standin/rollout.h>
+#if !defined(_WIN32)
 #include <standin/shell_execute_hook.h>
+#endif
 #include <standin/ui_invalidation_log.h>
 
 #include "core/presets.h"
@@ -303,14 +305,18 @@ TEST_F(RolloutTest, EveryComboCommandReappliesTheStateAndChangesNothingElse) {
             Open(editor, *map);
             SpoilIorState(block, IorEditable(preset));
             standin::UIInvalidationLog writes(Desc2());
+#if !defined(_WIN32)
             standin::ShellExecuteRecorder pages;
+#endif
 
             EXPECT_TRUE(command.send(RolloutIn(editor)));
             EXPECT_TRUE(IorControlsAre(editor, IorEditable(preset)));
             EXPECT_EQ(block.GetInt(kPreset, 0), preset);
             EXPECT_TRUE(SameParams(ReadParams(block, 0), before));
             EXPECT_TRUE(writes.Calls().empty()) << "a parameter was written";
+#if !defined(_WIN32)
             EXPECT_TRUE(pages.Calls().empty());
+#endif
             EXPECT_EQ(editor.FindControl(kPresetCombo)->selection, preset);
         }
     }
@@ -370,6 +376,9 @@ TEST_F(RolloutTest, EditingAValueChangesOnlyThatValue) {
     }
 }
 
+// Through the stand-in's ShellExecuteW hook, which sees each call's arguments. On Windows
+// ShellExecuteW is the system's: tests/windows follows the buttons to xdg-open end to end.
+#if !defined(_WIN32)
 TEST_F(RolloutTest, EachClickOnALinkButtonOpensItsPageOnce) {
     const std::wstring home = kHomePageAddress;
     const std::wstring reference = kReferencePageAddress;
@@ -437,6 +446,7 @@ TEST_F(RolloutTest, EachClickOnALinkButtonOpensItsPageOnce) {
         }
     }
 }
+#endif  // the stand-in ShellExecuteW hook
 
 TEST_F(RolloutTest, TheHandlerAnswersZeroToEveryMessage) {
     using standin::MakeWParam;
@@ -462,7 +472,9 @@ TEST_F(RolloutTest, TheHandlerAnswersZeroToEveryMessage) {
                       standin::kCbnEditChange, standin::kCbnDropDown}) {
         messages.push_back({WM_COMMAND, MakeWParam(kPresetCombo, code)});
     }
-    standin::ShellExecuteRecorder pages;
+#if !defined(_WIN32)
+    standin::ShellExecuteRecorder pages;  // opens nothing, should a message open a page
+#endif
     for (int preset : {0, kGold}) {
         MapPtr map = MapWithPreset(preset);
         MaterialEditor editor;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_file.h"
 #include "tests/tools/spectral_fixtures.h"
 #include "tests/tools/tool_runner.h"
@@ -244,9 +245,10 @@ TEST(SpectralCommands, BadInputGivesStatusTwoOneLineAndNoOutput) {
     };
     for (const Case& c : cases) ExpectUsageError(c.args, c.err);
     // The environment variable, when set, must name a folder with the tables.
-    ::setenv("VELTRANE_DATA", "/nonexistent", 1);
-    const ToolRun env = RunTool({"nk", flat.Path(), "--spectral"});
-    ::unsetenv("VELTRANE_DATA");
+    const ToolRun env = [&] {
+        const ScopedEnv data("VELTRANE_DATA", "/nonexistent");
+        return RunTool({"nk", flat.Path(), "--spectral"});
+    }();
     EXPECT_EQ(env.status, 2);
     EXPECT_EQ(env.err,
               "veltrane nk: VELTRANE_DATA='/nonexistent' holds no CIE tables "

@@ -21,6 +21,10 @@ constexpr std::size_t kOutputSize = std::size_t{1} << 20;
 constexpr std::size_t kLongestOutputLine = 4 * 16 + 4;  // four %.9g values and separators
 constexpr int kNumbersPerLine = 10;
 
+// A byte count for read() and write(), whose count is a size_t on POSIX and an unsigned int
+// in the Windows C runtime; both buffers are far smaller than either limit.
+unsigned IoCount(std::size_t bytes) { return static_cast<unsigned>(bytes); }
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -99,7 +103,7 @@ class Output {
     bool Flush() {
         std::size_t done = 0;
         while (done < used) {
-            const ssize_t n = ::write(fd, buffer.get() + done, used - done);
+            const ssize_t n = ::write(fd, buffer.get() + done, IoCount(used - done));
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {
                 std::fprintf(err, "veltrane eval: cannot write the output: %s\n",
@@ -135,7 +139,7 @@ int RunBatch(int inFd, int outFd, std::FILE* err, SampleEvaluator& evaluator) {
     };
 
     while (!atEnd) {
-        const ssize_t n = ::read(inFd, input.get() + filled, kInputSize - filled);
+        const ssize_t n = ::read(inFd, input.get() + filled, IoCount(kInputSize - filled));
         if (n < 0) {
             if (errno == EINTR) continue;
             output.Flush();

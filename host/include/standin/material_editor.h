@@ -44,7 +44,8 @@ public:
 
     ParamDlg* Dialog() const { return dialog_; }
     MtlBase* Thing() const { return thing_; }
-    // The editor's window, handed to CreateParamDlg; an opaque handle.
+    // The editor's window, handed to CreateParamDlg: on Windows with a display a real
+    // top-level frame, in which the rollouts are real dialogs; otherwise an opaque handle.
     HWND Window() const;
 
     // The time at which rollouts show and set values (0 at first). Setting it passes the
@@ -68,6 +69,7 @@ private:
     ParamDlg* dialog_ = nullptr;
     MtlBase* thing_ = nullptr;
     TimeValue time_ = 0;
+    HWND frame_ = nullptr;
 };
 
 }  // namespace standin

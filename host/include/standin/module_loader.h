@@ -53,8 +53,8 @@ private:
     using LibShutdownFn = int (*)();
 
     Module(std::string path, void* handle);
-    // Looks up DllMain and the six exports; returns the names of those missing.
-    std::string BindExports();
+    // Looks up the six exports; appends the names of those missing to `missing`.
+    void BindExports(std::string& missing);
 
     std::string path_;
     void* handle_;

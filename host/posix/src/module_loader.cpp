@@ -1,6 +1,8 @@
 // The host's plug-in loader. On the stand-in a module handle is the dlopen() handle.
 #include <standin/module_loader.h>
 
+#include "module_exports.h"
+
 #include <dlfcn.h>
 #include <link.h>
 
@@ -30,12 +32,6 @@ link_map* LinkMapOf(void* handle) {
     return dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 ? map : nullptr;
 }
 
-template <typename Fn>
-void Bind(const Module& module, const char* name, Fn& fn, std::string& missing) {
-    fn = reinterpret_cast<Fn>(module.FindExport(name));
-    if (!fn) missing += missing.empty() ? name : std::string(", ") + name;
-}
-
 }  // namespace
 
 std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error) {
@@ -62,11 +58,13 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
     if (!handle) return fail("not a loadable module (" + LastDlError() + ")");
 
     std::unique_ptr<Module> module(new Module(path, handle));
-    const std::string missing = module->BindExports();
+    // The stand-in calls DllMain itself, so it looks it up like the exports.
+    std::string missing;
+    BindExport(*module, "DllMain", module->dllMain_, missing);
+    module->BindExports(missing);
     if (!missing.empty()) {
         module->dllMain_ = nullptr;  // never attached, so it must not be detached
-        const bool several = missing.find(',') != std::string::npos;
-        return fail(std::string("it lacks the export") + (several ? "s " : " ") + missing);
+        return fail(LacksExports(missing));
     }
 
     if (++LoadCounts()[handle] == 1 &&
@@ -89,18 +87,6 @@ Module::~Module() {
         }
     }
     dlclose(handle_);
-}
-
-std::string Module::BindExports() {
-    std::string missing;
-    Bind(*this, "DllMain", dllMain_, missing);
-    Bind(*this, "LibDescription", libDescription_, missing);
-    Bind(*this, "LibNumberClasses", libNumberClasses_, missing);
-    Bind(*this, "LibClassDesc", libClassDesc_, missing);
-    Bind(*this, "LibVersion", libVersion_, missing);
-    Bind(*this, "LibInitialize", libInitialize_, missing);
-    Bind(*this, "LibShutdown", libShutdown_, missing);
-    return missing;
 }
 
 void* Module::FindExport(const char* name) const {

@@ -16,7 +16,8 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax) {
     }
     std::optional<std::u16string> text;
     if (const auto file = standin::ModuleResources(instance)) {
-        text = standin::FindString(*file, id, standin::kPreferredLanguage);
+        // Only the low word names the string, as in user32 (so 0x1001A is string 26).
+        text = standin::FindString(*file, LOWORD(id), standin::kPreferredLanguage);
     }
     const std::size_t count =
         text ? standin::DecodeUtf16(*text, buffer, static_cast<std::size_t>(bufferMax) - 1) : 0;
