@@ -26,7 +26,11 @@ void EvalPass(const ColourSettings& settings) {
 void FresnelPass() {
     for (const Sample& s : Samples()) benchmark::DoNotOptimize(FresnelConductorColor(s.mu, *s.ior));
 }
-void NeutralPass() { EvalPass(kNeutral); }
-void AdjustedPass() { EvalPass(kAdjusted); }
+void NeutralPass() {
+    EvalPass(kNeutral);
+}
+void AdjustedPass() {
+    EvalPass(kAdjusted);
+}
 
 }  // namespace veltrane::bench

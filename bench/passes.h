@@ -4,10 +4,10 @@
 
 namespace veltrane::bench {
 
-void FresnelPass();          // FresnelConductorColor
-void NeutralPass();          // EvalReflectance, hue 0, sat 0, gamma 1
-void AdjustedPass();         // EvalReflectance, hue 20, sat 10, gamma 2.2
-void PluginNeutralPass();    // Texmap::EvalColor through the loaded module, neutral
-void PluginAdjustedPass();   // the same, adjusted
+void FresnelPass();         // FresnelConductorColor
+void NeutralPass();         // EvalReflectance, hue 0, sat 0, gamma 1
+void AdjustedPass();        // EvalReflectance, hue 20, sat 10, gamma 2.2
+void PluginNeutralPass();   // Texmap::EvalColor through the loaded module, neutral
+void PluginAdjustedPass();  // the same, adjusted
 
 }  // namespace veltrane::bench

@@ -26,7 +26,7 @@ using namespace veltrane_params;
 
 // The loaded module and one texture map per preset, for the whole run.
 class LoadedTexmaps {
-public:
+  public:
     LoadedTexmaps() {
         std::string error;
         module = standin::Module::Load(VELTRANE_MODULE, &error);
@@ -63,7 +63,7 @@ public:
         return maps[0];
     }
 
-private:
+  private:
     std::unique_ptr<standin::Module> module;
     std::array<Texmap*, 10> maps{};
 };
@@ -77,7 +77,7 @@ LoadedTexmaps& Loaded() {
 // sample. Both parts are timed. The update writes and re-reads the block only when the last
 // pass left other settings; either way it is ten maps against thousands of samples.
 class RenderPass {
-public:
+  public:
     explicit RenderPass(const ColourSettings& settings) : settings_(settings) {
         for (const Sample& s : Samples()) {
             jobs_.push_back({Loaded().MapOf(s.ior), ::Point3(s.n.x, s.n.y, s.n.z),
@@ -94,7 +94,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Job {
         Texmap* map;
         ::Point3 n, v;
@@ -115,7 +115,11 @@ RenderPass& Adjusted() {
 
 }  // namespace
 
-void PluginNeutralPass() { Neutral().Run(); }
-void PluginAdjustedPass() { Adjusted().Run(); }
+void PluginNeutralPass() {
+    Neutral().Run();
+}
+void PluginAdjustedPass() {
+    Adjusted().Run();
+}
 
 }  // namespace veltrane::bench

@@ -33,7 +33,8 @@ inline const std::vector<Sample>& Samples() {
             const float side = std::sqrt(1.0f - mu * mu);
             const float phi = 6.2831853f * unit(rng);
             const Point3 v = {side * std::cos(phi), side * std::sin(phi), -mu};
-            const auto& preset = kMetalPresets[static_cast<std::size_t>(i) * kMetalPresets.size() / kSamples];
+            const auto& preset =
+                kMetalPresets[static_cast<std::size_t>(i) * kMetalPresets.size() / kSamples];
             s.push_back({{0.0f, 0.0f, 1.0f}, v, mu, &preset.ior});
         }
         return s;

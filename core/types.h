@@ -46,7 +46,9 @@ struct AColor {
 };
 
 /// The mono value of a colour: the plain average of r, g and b, alpha left out.
-inline float Mono(const AColor& c) { return (c.r + c.g + c.b) / 3.0f; }
+inline float Mono(const AColor& c) {
+    return (c.r + c.g + c.b) / 3.0f;
+}
 
 /// A closed span of time [start, end]. Forever() holds every time but kTimeNegInfinity;
 /// Never() (both ends kTimeNegInfinity) holds none.

@@ -4,7 +4,7 @@
 #include <iparamb2.h>
 
 class VeltraneClassDesc : public ClassDesc2 {
-public:
+  public:
     int IsPublic() override;
     void* Create(BOOL loading) override;
     const MCHAR* ClassName() override;

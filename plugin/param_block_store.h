@@ -7,13 +7,13 @@
 #include "core/param_store.h"
 
 class ParamBlockStore final : public veltrane::ParamStore {
-public:
+  public:
     explicit ParamBlockStore(IParamBlock2& block) : block_(block) {}
 
     void SetFloat(int paramId, veltrane::TimeValue t, float value, int tabIndex) override {
         block_.SetValue(static_cast<ParamID>(paramId), t, value, tabIndex);
     }
 
-private:
+  private:
     IParamBlock2& block_;
 };

@@ -8,9 +8,9 @@
 #include "plugin/core_conversions.h"
 #include "plugin/param_block.h"
 #include "plugin/param_block_store.h"
-#include "resources/resource.h"
 #include "plugin/resource_strings.h"
 #include "plugin/veltrane_dlg_proc.h"
+#include "resources/resource.h"
 
 // The base-class chunk of the texture's scene data; the SDK leaves its ID to each plug-in.
 #define MTL_HDR_CHUNK 0x4000
@@ -28,7 +28,9 @@ bool IsOfSuperClass(RefTargetHandle target, SClass_ID sclass) {
 }
 
 // The block's ID of one of the six n/k parameters.
-ParamID IdOf(const veltrane::IorParamField& p) { return static_cast<ParamID>(p.id); }
+ParamID IdOf(const veltrane::IorParamField& p) {
+    return static_cast<ParamID>(p.id);
+}
 
 // The texture output's dialog from the last CreateParamDlg of any texture of this class. It
 // is only compared, in SetDlgThing, to recognise that dialog when the host hands it back.
@@ -46,23 +48,37 @@ Veltrane::Veltrane() {
 
 Veltrane::~Veltrane() = default;
 
-void Veltrane::DeleteThis() { delete this; }
+void Veltrane::DeleteThis() {
+    delete this;
+}
 
-void Veltrane::GetClassName(MSTR& s, bool /*localized*/) const { s = kVeltraneClassName; }
-SClass_ID Veltrane::SuperClassID() { return TEXMAP_CLASS_ID; }
-Class_ID Veltrane::ClassID() { return kVeltraneClassID; }
+void Veltrane::GetClassName(MSTR& s, bool /*localized*/) const {
+    s = kVeltraneClassName;
+}
+SClass_ID Veltrane::SuperClassID() {
+    return TEXMAP_CLASS_ID;
+}
+Class_ID Veltrane::ClassID() {
+    return kVeltraneClassID;
+}
 
 // ----------------------------------------------------------------------------------------
 // References and sub-animatables
 
-int Veltrane::NumRefs() { return kNumRefs; }
+int Veltrane::NumRefs() {
+    return kNumRefs;
+}
 
 RefTargetHandle Veltrane::GetReference(int i) {
     switch (i) {
-        case kBlockRef: return paramBlock;
-        case kOutputRef: return textureOutput;
-        case kSubTexmapRef: return subTexmap[0];
-        default: return nullptr;
+        case kBlockRef:
+            return paramBlock;
+        case kOutputRef:
+            return textureOutput;
+        case kSubTexmapRef:
+            return subTexmap[0];
+        default:
+            return nullptr;
     }
 }
 
@@ -86,24 +102,37 @@ void Veltrane::SetReference(int i, RefTargetHandle target) {
             subTexmap[0] =
                 IsOfSuperClass(target, TEXMAP_CLASS_ID) ? static_cast<Texmap*>(target) : nullptr;
             break;
-        default: break;  // no such reference: nothing to store
+        default:
+            break;  // no such reference: nothing to store
     }
 }
 
-int Veltrane::NumSubs() { return kNumRefs; }
-Animatable* Veltrane::SubAnim(int i) { return GetReference(i); }
+int Veltrane::NumSubs() {
+    return kNumRefs;
+}
+Animatable* Veltrane::SubAnim(int i) {
+    return GetReference(i);
+}
 
 MSTR Veltrane::SubAnimName(int i, bool /*localized*/) {
     switch (i) {
-        case kBlockRef: return MSTR(LoadResourceString(IDS_PARAMETERS));
-        case kOutputRef: return MSTR(LoadResourceString(IDS_OUTPUT));
-        case kSubTexmapRef: return GetSubTexmapTVName(i - kSubTexmapRef, true);
-        default: return MSTR();
+        case kBlockRef:
+            return MSTR(LoadResourceString(IDS_PARAMETERS));
+        case kOutputRef:
+            return MSTR(LoadResourceString(IDS_OUTPUT));
+        case kSubTexmapRef:
+            return GetSubTexmapTVName(i - kSubTexmapRef, true);
+        default:
+            return MSTR();
     }
 }
 
-int Veltrane::NumParamBlocks() { return 1; }
-IParamBlock2* Veltrane::GetParamBlock(int /*i*/) { return paramBlock; }
+int Veltrane::NumParamBlocks() {
+    return 1;
+}
+IParamBlock2* Veltrane::GetParamBlock(int /*i*/) {
+    return paramBlock;
+}
 IParamBlock2* Veltrane::GetParamBlockByID(BlockID id) {
     return paramBlock && paramBlock->ID() == id ? paramBlock : nullptr;
 }
@@ -111,12 +140,18 @@ IParamBlock2* Veltrane::GetParamBlockByID(BlockID id) {
 // ----------------------------------------------------------------------------------------
 // Sub-texmaps
 
-int Veltrane::NumSubTexmaps() { return 1; }
-Texmap* Veltrane::GetSubTexmap(int i) { return i == 0 ? subTexmap[0] : nullptr; }
+int Veltrane::NumSubTexmaps() {
+    return 1;
+}
+Texmap* Veltrane::GetSubTexmap(int i) {
+    return i == 0 ? subTexmap[0] : nullptr;
+}
 void Veltrane::SetSubTexmap(int i, Texmap* m) {
     if (i == 0) ReplaceReference(i + kSubTexmapRef, m, TRUE);
 }
-MSTR Veltrane::GetSubTexmapSlotName(int /*i*/, bool /*localized*/) { return MSTR(_M("")); }
+MSTR Veltrane::GetSubTexmapSlotName(int /*i*/, bool /*localized*/) {
+    return MSTR(_M(""));
+}
 
 // ----------------------------------------------------------------------------------------
 // Update, change and persistence
@@ -158,8 +193,7 @@ Interval Veltrane::Validity(TimeValue t) {
 }
 
 RefResult Veltrane::NotifyRefChanged(const Interval& /*changeInt*/, RefTargetHandle hTarget,
-                                     PartID& /*partID*/, RefMessage message,
-                                     BOOL /*propagate*/) {
+                                     PartID& /*partID*/, RefMessage message, BOOL /*propagate*/) {
     if (message != REFMSG_CHANGE) return REF_SUCCEED;
     snapshot.validity = veltrane::Interval::Never();
     if (!paramBlock || hTarget != paramBlock) return REF_SUCCEED;
@@ -264,7 +298,9 @@ AColor Veltrane::EvalColor(ShadeContext& sc) {
 }
 
 // EvalColor tags the sample.
-float Veltrane::EvalMono(ShadeContext& sc) { return veltrane::Mono(ToCore(EvalColor(sc))); }
+float Veltrane::EvalMono(ShadeContext& sc) {
+    return veltrane::Mono(ToCore(EvalColor(sc)));
+}
 
 Point3 Veltrane::EvalNormalPerturb(ShadeContext& sc) {
     TagSample(sc);

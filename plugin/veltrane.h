@@ -9,7 +9,7 @@
 #include "core/evaluation.h"
 
 class Veltrane final : public Texmap {
-public:
+  public:
     Veltrane();
     ~Veltrane() override;
 
@@ -53,12 +53,12 @@ public:
     // Enables the six n/k controls of an open rollout exactly while "preset" is Custom.
     void UpdateIORControls();
 
-protected:
+  protected:
     void SetReference(int i, RefTargetHandle target) override;
-    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
-                               PartID& partID, RefMessage message, BOOL propagate) override;
+    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget, PartID& partID,
+                               RefMessage message, BOOL propagate) override;
 
-private:
+  private:
     void TagSample(ShadeContext& sc) const;
 
     veltrane::ParamSnapshot snapshot;

@@ -26,14 +26,21 @@ INT_PTR VeltraneDlgProc::DlgProc(TimeValue /*t*/, IParamMap2* /*map*/, HWND /*hW
         case IDC_PRESET:
             if (texture) texture->UpdateIORControls();
             break;
-        case IDC_HOMEPAGE: OpenWebPage(kHomePageAddress); break;
-        case IDC_REFERENCE_SITE: OpenWebPage(kReferencePageAddress); break;
-        default: break;
+        case IDC_HOMEPAGE:
+            OpenWebPage(kHomePageAddress);
+            break;
+        case IDC_REFERENCE_SITE:
+            OpenWebPage(kReferencePageAddress);
+            break;
+        default:
+            break;
     }
     return 0;
 }
 
-void VeltraneDlgProc::DeleteThis() { delete this; }
+void VeltraneDlgProc::DeleteThis() {
+    delete this;
+}
 
 void VeltraneDlgProc::SetThing(ReferenceTarget* m) {
     texture = static_cast<Veltrane*>(m);

@@ -7,7 +7,7 @@
 class Veltrane;
 
 class VeltraneDlgProc : public ParamMap2UserDlgProc {
-public:
+  public:
     explicit VeltraneDlgProc(Veltrane* map) : texture(map) {}
     ~VeltraneDlgProc() override;
 
@@ -18,6 +18,6 @@ public:
     // The open rollout now edits `m`, another texture of this class.
     void SetThing(ReferenceTarget* m) override;
 
-private:
+  private:
     Veltrane* texture;  // not owned
 };

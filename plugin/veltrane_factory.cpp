@@ -5,4 +5,6 @@
 #include "plugin/veltrane.h"
 
 // std::nothrow: a failed allocation gives the host null instead of an exception.
-void* CreateVeltraneObject() { return new (std::nothrow) Veltrane(); }
+void* CreateVeltraneObject() {
+    return new (std::nothrow) Veltrane();
+}

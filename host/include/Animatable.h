@@ -13,10 +13,10 @@
 class IParamBlock2;
 
 class STANDIN_EXPORT Animatable : public InterfaceServer, public MaxSDK::Util::Noncopyable {
-protected:
+  protected:
     CoreExport virtual ~Animatable() = 0;
 
-public:
+  public:
     CoreExport Animatable();
 
     // Deletes the object (`delete this`); classes with their own allocation override it.

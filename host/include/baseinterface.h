@@ -11,7 +11,7 @@ class BaseInterface;
 // Polymorphic stand-in classes are exported whole so that their type information is shared
 // with the modules deriving from them (MSVC needs no such marking).
 class STANDIN_EXPORT InterfaceServer : public MaxHeapOperators {
-public:
+  public:
     virtual ~InterfaceServer() {}
     // No extension interfaces by default.
     virtual BaseInterface* GetInterface(Interface_ID id) {
@@ -21,7 +21,7 @@ public:
 };
 
 class STANDIN_EXPORT BaseInterface : public InterfaceServer {
-public:
+  public:
     ~BaseInterface() override {}
     virtual Interface_ID GetID() { return Interface_ID(0, 0); }
 };

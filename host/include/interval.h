@@ -9,7 +9,7 @@ class Interval : public MaxHeapOperators {
     TimeValue start;
     TimeValue end;
 
-public:
+  public:
     // Puts the ends in order when e < s.
     CoreExport Interval(TimeValue s, TimeValue e);
     Interval() { SetEmpty(); }
@@ -24,11 +24,17 @@ public:
     int Empty() const { return start == TIME_NegInfinity && end == TIME_NegInfinity; }
     bool IsInfinite() const { return start == TIME_NegInfinity && end == TIME_PosInfinity; }
 
-    void Set(TimeValue s, TimeValue e) { start = s; end = e; }
+    void Set(TimeValue s, TimeValue e) {
+        start = s;
+        end = e;
+    }
     void SetStart(TimeValue s) { start = s; }
     void SetEnd(TimeValue e) { end = e; }
     void SetEmpty() { start = end = TIME_NegInfinity; }
-    void SetInfinite() { start = TIME_NegInfinity; end = TIME_PosInfinity; }
+    void SetInfinite() {
+        start = TIME_NegInfinity;
+        end = TIME_PosInfinity;
+    }
     void SetInstant(const TimeValue t) { start = end = t; }
     TimeValue Start() const { return start; }
     TimeValue End() const { return end; }

@@ -13,14 +13,14 @@ enum ChunkType { NEW_CHUNK = 0, CONTAINER_CHUNK = 1, DATA_CHUNK = 2 };
 
 // Runs once the whole file is loaded and every reference is restored.
 class STANDIN_EXPORT PostLoadCallback : public InterfaceServer {
-public:
+  public:
     virtual void proc(ILoad* iload) = 0;
     // Lower runs first.
     virtual int Priority() { return 5; }
 };
 
 class STANDIN_EXPORT ISave : public InterfaceServer {
-public:
+  public:
     virtual ~ISave() {}
     // Chunks nest: a chunk begun inside another belongs to it until EndChunk().
     virtual void BeginChunk(USHORT id) = 0;
@@ -31,7 +31,7 @@ public:
 };
 
 class STANDIN_EXPORT ILoad : public InterfaceServer {
-public:
+  public:
     virtual ~ILoad() {}
     // Enters the next chunk of the current level: IO_END when none is left, IO_ERROR when
     // the data there is damaged.

@@ -59,7 +59,7 @@ class ParamBlockAccess;
 
 // One value of a parameter definition (a default or a range end), as its type stores it.
 class PB2Value : public MaxHeapOperators {
-public:
+  public:
     union {
         int i = 0;
         float f;
@@ -71,7 +71,7 @@ public:
 // host's ParamDef hold the same data; the host's has many more. The last group is the
 // stand-in's own record of the optional entries.
 class ParamDef : public MaxHeapOperators {
-public:
+  public:
     ParamID ID = -1;
     const MCHAR* int_name = nullptr;
     ParamType2 type = static_cast<ParamType2>(TYPE_FLOAT);
@@ -98,7 +98,7 @@ public:
 // per block as a static in the plug-in: the constructor reads the tagged argument list and
 // enters the descriptor in `cd`.
 class STANDIN_EXPORT ParamBlockDesc2 : public InterfaceServer, public MaxSDK::Util::Noncopyable {
-public:
+  public:
     // `...` is the tagged list: the optional block arguments that `flags` asks for, then per
     // parameter its ID, internal name, type, flags, display-name string ID and tagged entries
     // closed by p_end, and a final p_end. Entries the stand-in does not model stop the
@@ -140,7 +140,7 @@ public:
     ParamMap2UserDlgProc* dlgProc = nullptr;
     int category = 0;
 
-private:
+  private:
     std::vector<ParamDef> defs_;
     std::vector<std::vector<int>> ctrlIDs_;  // what each definition's ctrl_IDs points at
 };
@@ -151,7 +151,7 @@ private:
 // A parameter block: the values of one object's parameters, per time, as declared by its
 // descriptor. Writing a value notifies the block's dependents (its owner) at once.
 class STANDIN_EXPORT IParamBlock2 : public ReferenceTarget {
-public:
+  public:
     virtual BlockID ID() = 0;
     virtual ReferenceMaker* GetOwner() = 0;
     virtual ParamBlockDesc2* GetDesc() = 0;
@@ -168,8 +168,7 @@ public:
     virtual BOOL GetValue(ParamID id, TimeValue t, float& v, Interval& ivalid,
                           int tabIndex = 0) = 0;
     virtual BOOL GetValue(ParamID id, TimeValue t, int& v, Interval& ivalid, int tabIndex = 0) = 0;
-    virtual BOOL GetValue(ParamID id, TimeValue t, Mtl*& v, Interval& ivalid,
-                          int tabIndex = 0) = 0;
+    virtual BOOL GetValue(ParamID id, TimeValue t, Mtl*& v, Interval& ivalid, int tabIndex = 0) = 0;
     virtual BOOL GetValue(ParamID id, TimeValue t, Texmap*& v, Interval& ivalid,
                           int tabIndex = 0) = 0;
     virtual BOOL GetValue(ParamID id, TimeValue t, ReferenceTarget*& v, Interval& ivalid,
@@ -194,7 +193,7 @@ public:
 };
 
 class STANDIN_EXPORT ClassDesc2 : public ClassDesc {
-public:
+  public:
     PB2Export ClassDesc2();
     PB2Export ~ClassDesc2() override;
 
@@ -225,10 +224,9 @@ public:
     // animation keys, and notifies the owner once per block with LastNotifyParamID -1.
     // Parameters held by the owner (P_OWNERS_REF) are left alone. The stand-in has no set
     // handlers (accessors) to call.
-    PB2Export void Reset(ReferenceMaker* owner, BOOL updateUI = TRUE,
-                         BOOL callSetHandlers = TRUE);
+    PB2Export void Reset(ReferenceMaker* owner, BOOL updateUI = TRUE, BOOL callSetHandlers = TRUE);
 
-private:
+  private:
     friend class ParamBlockDesc2;
     friend class standin::ParamBlockAccess;
 

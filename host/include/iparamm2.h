@@ -10,7 +10,7 @@
 class IParamMap2;
 
 class STANDIN_EXPORT ParamMap2UserDlgProc : public MaxHeapOperators {
-public:
+  public:
     // Out of line (the host's is inline) so that the class's type information lives in the
     // host library and a module deriving from it does not export its own copy.
     virtual ~ParamMap2UserDlgProc();
@@ -29,7 +29,7 @@ public:
 
 // The base class is unconfirmed (InterfaceServer chosen).
 class STANDIN_EXPORT IParamMap2 : public InterfaceServer {
-public:
+  public:
     // Redraws every control of the map, or those of one parameter.
     virtual void Invalidate() = 0;
     virtual void Invalidate(ParamID id, int tabIndex = 0) = 0;
@@ -44,7 +44,7 @@ public:
 };
 
 class STANDIN_EXPORT IAutoMParamDlg : public ParamDlg {
-public:
+  public:
     virtual void InvalidateUI() = 0;
     virtual void MtlChanged() = 0;
     virtual int NumDlgs() = 0;

@@ -7,7 +7,7 @@
 #include "standin/exports.h"
 
 class MaxHeapOperators {
-public:
+  public:
     // Throws std::bad_alloc on failure, like the host's operator new.
     UtilExport static void* operator new(std::size_t size);
     // Returns null on failure.

@@ -1,8 +1,8 @@
 // Stand-in: basic SDK types (time, class IDs, I/O results) with MSVC's LLP64 widths.
 #pragma once
 
-#include <cstdint>
 #include <sys/types.h>
+#include <cstdint>
 
 #include <windows.h>
 #include "maxheap.h"
@@ -26,7 +26,7 @@ class Class_ID : public MaxHeapOperators {
     ulong a = 0xffffffff;
     ulong b = 0xffffffff;
 
-public:
+  public:
     constexpr Class_ID() = default;
     constexpr Class_ID(ulong aa, ulong bb) : a(aa), b(bb) {}
     constexpr ulong PartA() const { return a; }
@@ -44,7 +44,7 @@ class Interface_ID : public MaxHeapOperators {
     ulong a = 0xffffffff;
     ulong b = 0xffffffff;
 
-public:
+  public:
     constexpr Interface_ID() = default;
     constexpr Interface_ID(ulong aa, ulong bb) : a(aa), b(bb) {}
     constexpr ulong PartA() const { return a; }

@@ -7,11 +7,11 @@ namespace MaxSDK {
 namespace Util {
 
 class Noncopyable : public MaxHeapOperators {
-protected:
+  protected:
     Noncopyable() {}
     ~Noncopyable() {}
 
-private:
+  private:
     Noncopyable(const Noncopyable&);
     Noncopyable& operator=(const Noncopyable&);
 };

@@ -30,7 +30,7 @@ class ParamBlockDesc2;
 
 // Exported whole so that modules deriving from it share its type information.
 class STANDIN_EXPORT ClassDesc : public MaxHeapOperators {
-public:
+  public:
     virtual ~ClassDesc() {}
     virtual int IsPublic() = 0;
     virtual void* Create(BOOL loading = FALSE) = 0;
@@ -58,6 +58,6 @@ public:
         return nullptr;
     }
 
-private:
+  private:
     MCHAR rsrcBuffer_[256] = {};
 };

@@ -59,10 +59,10 @@ struct RefNode;
 class STANDIN_EXPORT ReferenceMaker : public Animatable {
     friend class standin::ReferenceGraph;
 
-protected:
+  protected:
     CoreExport virtual ~ReferenceMaker() = 0;
 
-public:
+  public:
     CoreExport ReferenceMaker();
 
     // Makes reference `which` point at `newtarg` (null clears it). The old target loses this
@@ -75,10 +75,10 @@ public:
     CoreExport virtual int NumRefs();
     CoreExport virtual RefTargetHandle GetReference(int i);
 
-protected:
+  protected:
     CoreExport virtual void SetReference(int i, RefTargetHandle rtarg);
 
-public:
+  public:
     CoreExport virtual IOResult Save(ISave* isave);
     CoreExport virtual IOResult Load(ILoad* iload);
 
@@ -91,11 +91,11 @@ public:
     CoreExport void* GetInterface(ULONG id) override;
     CoreExport BaseInterface* GetInterface(Interface_ID id) override;
 
-protected:
+  protected:
     virtual RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
                                        PartID& partID, RefMessage message, BOOL propagate) = 0;
 
-private:
+  private:
     // The host's own record of this object's references and dependents, kept apart from the
     // derived class so that it can be cleaned up after the derived part is destroyed.
     std::shared_ptr<standin::RefNode> node_;
@@ -104,10 +104,10 @@ private:
 class STANDIN_EXPORT ReferenceTarget : public ReferenceMaker {
     friend class standin::ReferenceGraph;
 
-protected:
+  protected:
     CoreExport virtual ~ReferenceTarget() = 0;
 
-public:
+  public:
     CoreExport ReferenceTarget();
 
     // "ReferenceTarget"; classes name themselves.
@@ -128,12 +128,12 @@ public:
     CoreExport void* GetInterface(ULONG id) override;
     CoreExport BaseInterface* GetInterface(Interface_ID id) override;
 
-private:
+  private:
     using ReferenceMaker::NotifyRefChanged;
 };
 
 class STANDIN_EXPORT PostPatchProc : public MaxHeapOperators {
-public:
+  public:
     virtual ~PostPatchProc() {}
     virtual int Proc(RemapDir& remap) = 0;
 };
@@ -141,7 +141,7 @@ public:
 // Maps originals to their copies during a clone, so that a target referenced from several
 // places is copied once and the copies share it.
 class STANDIN_EXPORT RemapDir : public MaxHeapOperators {
-public:
+  public:
     virtual RefTargetHandle FindMapping(RefTargetHandle from) = 0;
     // The copy of `oldTarg`: the one made earlier in this clone, or a new one from its Clone().
     CoreExport virtual RefTargetHandle CloneRef(RefTargetHandle oldTarg);

@@ -7,7 +7,7 @@
 #include "strbasic.h"
 
 class UtilExport WStr : public MaxHeapOperators {
-public:
+  public:
     WStr();
     WStr(const wchar_t* text);  // a null pointer makes an empty string
     WStr(const WStr& other);
@@ -27,7 +27,7 @@ public:
     bool operator==(const wchar_t* other) const;
     bool operator!=(const WStr& other) const { return !(*this == other); }
 
-private:
+  private:
     // Replaces the text with `head` followed by `tail`. Both are copied before the old
     // buffer is freed, so either may point into this string.
     void Assign(const wchar_t* head, std::size_t headLength, const wchar_t* tail = nullptr,

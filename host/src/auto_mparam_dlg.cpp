@@ -27,11 +27,17 @@ AutoMParamDlg::~AutoMParamDlg() {
     maps_.clear();
 }
 
-void AutoMParamDlg::DeleteThis() { delete this; }
+void AutoMParamDlg::DeleteThis() {
+    delete this;
+}
 
-void AutoMParamDlg::AddMap(std::unique_ptr<ParamMap2> map) { maps_.push_back(std::move(map)); }
+void AutoMParamDlg::AddMap(std::unique_ptr<ParamMap2> map) {
+    maps_.push_back(std::move(map));
+}
 
-Class_ID AutoMParamDlg::ClassID() { return cd_.ClassID(); }
+Class_ID AutoMParamDlg::ClassID() {
+    return cd_.ClassID();
+}
 
 void AutoMParamDlg::SetThing(ReferenceTarget* m) {
     if (m == nullptr || m->ClassID() != cd_.ClassID() || m->SuperClassID() != cd_.SuperClassID()) {
@@ -42,7 +48,8 @@ void AutoMParamDlg::SetThing(ReferenceTarget* m) {
     for (const auto& map : maps_) {
         IParamBlock2* block = BlockOf(*m, map->Desc());
         if (block == nullptr) {
-            StopEditor("SetThing: the object has no block \"" + Printable(map->Desc().int_name.data()) + "\"");
+            StopEditor("SetThing: the object has no block \"" +
+                       Printable(map->Desc().int_name.data()) + "\"");
         }
         blocks.push_back(block);
     }

@@ -12,7 +12,7 @@
 namespace standin {
 
 class AutoMParamDlg final : public IAutoMParamDlg {
-public:
+  public:
     AutoMParamDlg(ClassDesc2& cd, ReferenceTarget& thing, TimeValue t);
     AutoMParamDlg(const AutoMParamDlg&) = delete;
     AutoMParamDlg& operator=(const AutoMParamDlg&) = delete;
@@ -47,7 +47,7 @@ public:
     void DeleteDlg(ParamDlg* dlg) override;
     IParamMap2* GetMap() override { return maps_.empty() ? nullptr : maps_.front().get(); }
 
-private:
+  private:
     ~AutoMParamDlg() override;
 
     ClassDesc2& cd_;

@@ -23,7 +23,7 @@ inline std::nullopt_t Refuse(std::string* error, const std::string& why) {
 }
 
 class ByteReader {
-public:
+  public:
     // `fileOffset` is the offset of `bytes` in the file, so that errors give file offsets.
     // Null `bytes` read as empty, whatever `count` says.
     ByteReader(const std::uint8_t* bytes, std::size_t count, std::size_t fileOffset = 0)
@@ -143,7 +143,7 @@ public:
     // missing at the very end is not an error.
     void Align(std::size_t alignment) { pos = AlignUp(pos, alignment, size); }
 
-private:
+  private:
     bool Need(std::size_t count, const char* what) {
         if (Failed()) {
             return false;

@@ -31,7 +31,9 @@ void ClassDesc2::RemoveParamBlockDesc(ParamBlockDesc2* pbd) {
                     openMaps_.end());
 }
 
-int ClassDesc2::NumParamBlockDescs() { return static_cast<int>(blockDescs_.size()); }
+int ClassDesc2::NumParamBlockDescs() {
+    return static_cast<int>(blockDescs_.size());
+}
 
 ParamBlockDesc2* ClassDesc2::GetParamBlockDesc(int i) {
     return i >= 0 && i < NumParamBlockDescs() ? blockDescs_[static_cast<std::size_t>(i)] : nullptr;

@@ -31,7 +31,9 @@ constexpr bool RolesInOrder() {
 }
 static_assert(RolesInOrder(), "kRoles is indexed by ControlRole");
 
-const RoleInfo& InfoOf(ControlRole role) { return kRoles[static_cast<std::size_t>(role)]; }
+const RoleInfo& InfoOf(ControlRole role) {
+    return kRoles[static_cast<std::size_t>(role)];
+}
 
 // "edit field (CustEdit)"
 std::string RoleName(ControlRole role) {
@@ -41,7 +43,9 @@ std::string RoleName(ControlRole role) {
 
 }  // namespace
 
-const wchar_t* RoleClassName(ControlRole role) { return InfoOf(role).className; }
+const wchar_t* RoleClassName(ControlRole role) {
+    return InfoOf(role).className;
+}
 
 std::wstring RegisteredSpelling(const std::wstring& cls) {
     for (const wchar_t* name : kHostControlClasses) {
@@ -68,7 +72,8 @@ std::vector<ControlBinding> ControlBindings(ParamBlockDesc2& desc) {
 bool IsClassName(const std::wstring& cls, const wchar_t* name) {
     std::size_t i = 0;
     for (; i < cls.size() && name[i] != L'\0'; ++i) {
-        if (std::towlower(static_cast<wint_t>(cls[i])) != std::towlower(static_cast<wint_t>(name[i]))) {
+        if (std::towlower(static_cast<wint_t>(cls[i])) !=
+            std::towlower(static_cast<wint_t>(name[i]))) {
             return false;
         }
     }
@@ -115,7 +120,8 @@ std::string CheckControlBindings(const std::vector<ControlBinding>& bindings,
         if (found == nullptr) {
             problems += subject + " is not in the template\n";
         } else if (!FitsRole(*found, b.role)) {
-            problems += subject + " has class " + Printable(ClassNameOf(found->windowClass).c_str()) + "\n";
+            problems +=
+                subject + " has class " + Printable(ClassNameOf(found->windowClass).c_str()) + "\n";
         }
     }
     return problems;

@@ -28,7 +28,7 @@ constexpr float kDefaultOutputLevel = 1.0f;
 // The texture output's rollout in the material editor: a secondary dialog of its texture
 // map's master dialog. Headless, it shows nothing; it knows which output it shows.
 class TextureOutputDlg : public ParamDlg {
-public:
+  public:
     explicit TextureOutputDlg(ReferenceTarget* output) : output_(output) {}
 
     Class_ID ClassID() override { return kDefaultTextureOutputClassID; }
@@ -40,12 +40,12 @@ public:
     void DeleteThis() override { delete this; }
     void ActivateDlg(BOOL onOff) override { (void)onOff; }
 
-private:
+  private:
     ReferenceTarget* output_;
 };
 
 class DefaultTextureOutput : public TextureOutput {
-public:
+  public:
     AColor Filter(AColor c) override {
         c.r = Apply(c.r);
         c.g = Apply(c.g);
@@ -127,27 +127,31 @@ public:
             std::int32_t flag = 0;
             IOResult result = IO_OK;
             switch (id) {
-                case kMtlHeaderChunk: return MtlBase::Load(iload);
-                case kOutputLevelChunk: return ReadValue(iload, outputLevel_);
+                case kMtlHeaderChunk:
+                    return MtlBase::Load(iload);
+                case kOutputLevelChunk:
+                    return ReadValue(iload, outputLevel_);
                 case kInvertChunk:
                     if ((result = ReadValue(iload, flag)) == IO_OK) invert_ = flag ? TRUE : FALSE;
                     return result;
                 case kRollupOpenChunk:
-                    if ((result = ReadValue(iload, flag)) == IO_OK) rollupOpen_ = flag ? TRUE : FALSE;
+                    if ((result = ReadValue(iload, flag)) == IO_OK)
+                        rollupOpen_ = flag ? TRUE : FALSE;
                     return result;
-                default: return IO_OK;  // skipped
+                default:
+                    return IO_OK;  // skipped
             }
         });
     }
 
-protected:
+  protected:
     RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget, PartID& partID,
                                RefMessage message, BOOL propagate) override {
         (void)changeInt, (void)hTarget, (void)partID, (void)message, (void)propagate;
         return REF_SUCCEED;
     }
 
-private:
+  private:
     void Changed() { NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE); }
     // One channel or value: inverted if asked, then scaled by the output level.
     float Apply(float f) const { return (invert_ ? 1.0f - f : f) * outputLevel_; }
@@ -158,7 +162,7 @@ private:
 };
 
 class DefaultTextureOutputClassDesc : public ClassDesc {
-public:
+  public:
     int IsPublic() override { return 0; }
     void* Create(BOOL loading) override {
         (void)loading;

@@ -17,7 +17,7 @@ template <typename T>
 class KeyedValue {
     static_assert(std::is_same_v<T, float> || std::is_same_v<T, int>);
 
-public:
+  public:
     struct Key {
         TimeValue time;
         T value;
@@ -98,10 +98,11 @@ public:
         return true;
     }
 
-private:
+  private:
     std::size_t FirstKeyAfter(TimeValue t) const {
-        const auto it = std::upper_bound(keys_.begin(), keys_.end(), t,
-                                         [](TimeValue time, const Key& k) { return time < k.time; });
+        const auto it =
+            std::upper_bound(keys_.begin(), keys_.end(), t,
+                             [](TimeValue time, const Key& k) { return time < k.time; });
         return static_cast<std::size_t>(it - keys_.begin());
     }
 

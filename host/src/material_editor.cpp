@@ -8,7 +8,7 @@ namespace standin {
 // Holds a reference to the object shown, so that the editor hears of its deletion. The
 // reference is always dropped without deleting the object: the editor does not own it.
 class MaterialEditor::Watcher : public ReferenceMaker {
-public:
+  public:
     explicit Watcher(MaterialEditor& editor) : editor_(editor) {}
     ~Watcher() override { Watch(nullptr); }
 
@@ -18,7 +18,7 @@ public:
     int NumRefs() override { return 1; }
     RefTargetHandle GetReference(int i) override { return i == 0 ? target_ : nullptr; }
 
-protected:
+  protected:
     void SetReference(int i, RefTargetHandle target) override {
         if (i == 0) target_ = target;
     }
@@ -31,7 +31,7 @@ protected:
         return REF_SUCCEED;
     }
 
-private:
+  private:
     MaterialEditor& editor_;
     ReferenceTarget* target_ = nullptr;
 };

@@ -17,11 +17,15 @@ void* MaxHeapOperators::operator new[](std::size_t size) {
 void* MaxHeapOperators::operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return ::operator new[](size, std::nothrow);
 }
-void MaxHeapOperators::operator delete(void* ptr) noexcept { ::operator delete(ptr); }
+void MaxHeapOperators::operator delete(void* ptr) noexcept {
+    ::operator delete(ptr);
+}
 void MaxHeapOperators::operator delete(void* ptr, const std::nothrow_t&) noexcept {
     ::operator delete(ptr);
 }
-void MaxHeapOperators::operator delete[](void* ptr) noexcept { ::operator delete[](ptr); }
+void MaxHeapOperators::operator delete[](void* ptr) noexcept {
+    ::operator delete[](ptr);
+}
 void MaxHeapOperators::operator delete[](void* ptr, const std::nothrow_t&) noexcept {
     ::operator delete[](ptr);
 }

@@ -62,15 +62,18 @@ IOResult MtlBase::Load(ILoad* iload) {
                 if (result == IO_OK) name = text;
                 return result;
             }
-            case kFlagsChunk: return ReadValue(iload, mtlFlags);
-            case kGBufIDChunk: return ReadValue(iload, gbufID);
+            case kFlagsChunk:
+                return ReadValue(iload, mtlFlags);
+            case kGBufIDChunk:
+                return ReadValue(iload, gbufID);
             case kSlotTypeChunk: {
                 std::int32_t slotType = 0;
                 const IOResult result = ReadValue(iload, slotType);
                 if (result == IO_OK) defaultSlotType = slotType;
                 return result;
             }
-            default: return IO_OK;  // skipped
+            default:
+                return IO_OK;  // skipped
         }
     });
 }

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include <control.h>
 #include <ioapi.h>
 #include <iparamm2.h>
-#include <control.h>
 
 #include "chunk_values.h"
 #include "reference_graph.h"
@@ -96,7 +96,9 @@ void ParamBlock2::BuildSlots() {
     }
 }
 
-BlockID ParamBlock2::ID() { return desc_ ? desc_->ID : BlockID(-1); }
+BlockID ParamBlock2::ID() {
+    return desc_ ? desc_->ID : BlockID(-1);
+}
 
 ReferenceMaker* ParamBlock2::GetOwner() {
     const std::vector<ReferenceMaker*>& referrers = ReferenceGraph::Node(this).dependents;
@@ -167,8 +169,12 @@ BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, int v, int tabIndex) {
 
 // Only TYPE_REFTARG parameters held by the owner are modelled, so no parameter takes a
 // material or a texture map through these.
-BOOL ParamBlock2::SetValue(ParamID, TimeValue, Mtl*, int) { return FALSE; }
-BOOL ParamBlock2::SetValue(ParamID, TimeValue, Texmap*, int) { return FALSE; }
+BOOL ParamBlock2::SetValue(ParamID, TimeValue, Mtl*, int) {
+    return FALSE;
+}
+BOOL ParamBlock2::SetValue(ParamID, TimeValue, Texmap*, int) {
+    return FALSE;
+}
 
 BOOL ParamBlock2::SetValue(ParamID id, TimeValue t, ReferenceTarget* v, int tabIndex) {
     (void)t;
@@ -187,8 +193,12 @@ BOOL ParamBlock2::GetValue(ParamID id, TimeValue t, int& v, Interval& ivalid, in
     return GetKeyed(id, t, v, ivalid);
 }
 
-BOOL ParamBlock2::GetValue(ParamID, TimeValue, Mtl*&, Interval&, int) { return FALSE; }
-BOOL ParamBlock2::GetValue(ParamID, TimeValue, Texmap*&, Interval&, int) { return FALSE; }
+BOOL ParamBlock2::GetValue(ParamID, TimeValue, Mtl*&, Interval&, int) {
+    return FALSE;
+}
+BOOL ParamBlock2::GetValue(ParamID, TimeValue, Texmap*&, Interval&, int) {
+    return FALSE;
+}
 
 // The owner's reference is not animated: it leaves the interval alone.
 BOOL ParamBlock2::GetValue(ParamID id, TimeValue, ReferenceTarget*& v, Interval&, int) {
@@ -225,7 +235,9 @@ IParamMap2* ParamBlock2::GetMap(MapID map_id) {
     return nullptr;
 }
 
-void ParamBlock2::GetClassName(MSTR& s, bool) const { s = L"ParamBlock2"; }
+void ParamBlock2::GetClassName(MSTR& s, bool) const {
+    s = L"ParamBlock2";
+}
 
 RefResult ParamBlock2::NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
                                         BOOL) {
@@ -288,10 +300,13 @@ IOResult ParamBlock2::Save(ISave* isave) {
 IOResult ParamBlock2::Load(ILoad* iload) {
     const IOResult result = LoadChunks(iload, [&](USHORT id) {
         switch (id) {
-            case kDescriptorChunk: return LoadDescriptor(iload);
+            case kDescriptorChunk:
+                return LoadDescriptor(iload);
             // Values before the descriptor cannot be placed.
-            case kValueChunk: return desc_ ? LoadValue(iload) : IO_ERROR;
-            default: return IO_OK;  // skipped
+            case kValueChunk:
+                return desc_ ? LoadValue(iload) : IO_ERROR;
+            default:
+                return IO_OK;  // skipped
         }
     });
     if (result != IO_OK) return result;

@@ -13,7 +13,7 @@
 namespace standin {
 
 class ParamBlock2 final : public IParamBlock2 {
-public:
+  public:
     // `desc` is null for a block created to be loaded; Load() finds the descriptor.
     ParamBlock2(ParamBlockDesc2* desc, ReferenceMaker* owner);
 
@@ -31,8 +31,7 @@ public:
     BOOL GetValue(ParamID id, TimeValue t, float& v, Interval& ivalid, int tabIndex = 0) override;
     BOOL GetValue(ParamID id, TimeValue t, int& v, Interval& ivalid, int tabIndex = 0) override;
     BOOL GetValue(ParamID id, TimeValue t, Mtl*& v, Interval& ivalid, int tabIndex = 0) override;
-    BOOL GetValue(ParamID id, TimeValue t, Texmap*& v, Interval& ivalid,
-                  int tabIndex = 0) override;
+    BOOL GetValue(ParamID id, TimeValue t, Texmap*& v, Interval& ivalid, int tabIndex = 0) override;
     BOOL GetValue(ParamID id, TimeValue t, ReferenceTarget*& v, Interval& ivalid,
                   int tabIndex = 0) override;
     using IParamBlock2::GetInt;
@@ -56,12 +55,12 @@ public:
     void AttachMap(IParamMap2& map);
     void DetachMap(IParamMap2& map);
 
-private:
+  private:
     ~ParamBlock2() override;
 
     // The block has no references of its own.
-    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget,
-                               PartID& partID, RefMessage message, BOOL propagate) override;
+    RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget, PartID& partID,
+                               RefMessage message, BOOL propagate) override;
 
     struct Slot {
         const ParamDef* def;

@@ -8,7 +8,7 @@ namespace standin {
 namespace {
 
 class ParamBlock2ClassDescImpl : public ClassDesc {
-public:
+  public:
     int IsPublic() override { return 0; }
     // Without a descriptor until Load() reads which one it follows.
     void* Create(BOOL loading) override {

@@ -7,7 +7,7 @@
 namespace standin {
 
 class ParamBlockAccess {
-public:
+  public:
     static void AddOpenMap(ClassDesc2& cd, ParamBlockDesc2& desc, IParamMap2& map);
     static void RemoveOpenMap(ClassDesc2& cd, IParamMap2& map);
     // Whether `map` is attached to a block of `cd`: false once the block has gone.

@@ -88,12 +88,14 @@ void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage,
             case p_end:
                 return;
             case p_default:
-                if (storage == ParamStorage::OwnersRef) Unsupported(desc, "reference default", def.ID);
+                if (storage == ParamStorage::OwnersRef)
+                    Unsupported(desc, "reference default", def.ID);
                 def.has_default = true;
                 ReadValue(storage, ap, def.def);
                 break;
             case p_range:
-                if (storage == ParamStorage::OwnersRef) Unsupported(desc, "reference range", def.ID);
+                if (storage == ParamStorage::OwnersRef)
+                    Unsupported(desc, "reference range", def.ID);
                 def.has_range = true;
                 ReadValue(storage, ap, def.range_low);
                 ReadValue(storage, ap, def.range_high);
@@ -103,7 +105,8 @@ void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage,
                 break;
             case p_vals:
                 // One value per item of the control declared before.
-                if (def.item_string_ids.empty()) Unsupported(desc, "p_vals without combo box items", def.ID);
+                if (def.item_string_ids.empty())
+                    Unsupported(desc, "p_vals without combo box items", def.ID);
                 for (std::size_t k = 0; k < def.item_string_ids.size(); ++k) {
                     def.item_values.push_back(va_arg(ap, int));
                 }
@@ -122,8 +125,8 @@ void ReadTags(const ParamBlockDesc2& desc, ParamDef& def, ParamStorage storage,
 
 // The parameters, each closed by p_end, and a final p_end; `ctrlIDs` gets the control IDs of
 // each, which its ctrl_IDs will point at once the definitions stay in place.
-std::vector<ParamDef> ReadParams(const ParamBlockDesc2& desc, std::vector<std::vector<int>>& ctrlIDs,
-                                 va_list& ap) {
+std::vector<ParamDef> ReadParams(const ParamBlockDesc2& desc,
+                                 std::vector<std::vector<int>>& ctrlIDs, va_list& ap) {
     std::vector<ParamDef> defs;
     for (;;) {
         const int id = va_arg(ap, int);
@@ -163,11 +166,9 @@ ParamBlockDesc2* FindParamBlockDesc(SClass_ID sclass, Class_ID cid, BlockID id) 
 
 }  // namespace standin
 
-ParamBlockDesc2::ParamBlockDesc2(BlockID blockID, const MCHAR* internalName,
-                                 StringResID localName, ClassDesc2* classDesc,
-                                 USHORT blockFlags, ...)
-    : cd(classDesc), int_name(internalName), local_name(localName), ID(blockID),
-      flags(blockFlags) {
+ParamBlockDesc2::ParamBlockDesc2(BlockID blockID, const MCHAR* internalName, StringResID localName,
+                                 ClassDesc2* classDesc, USHORT blockFlags, ...)
+    : cd(classDesc), int_name(internalName), local_name(localName), ID(blockID), flags(blockFlags) {
     va_list ap;
     va_start(ap, blockFlags);
     standin::ReadBlockArgs(*this, ap);

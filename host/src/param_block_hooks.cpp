@@ -27,6 +27,8 @@ UIInvalidationLog::UIInvalidationLog(ClassDesc2& cd)
     ParamBlockAccess::UILog(cd_) = this;
 }
 
-UIInvalidationLog::~UIInvalidationLog() { ParamBlockAccess::UILog(cd_) = previous_; }
+UIInvalidationLog::~UIInvalidationLog() {
+    ParamBlockAccess::UILog(cd_) = previous_;
+}
 
 }  // namespace standin

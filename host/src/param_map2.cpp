@@ -34,9 +34,13 @@ std::wstring LoadText(HINSTANCE module, int id) {
     return std::wstring(buffer, static_cast<std::size_t>(n));
 }
 
-bool IsClass(const Control& control, const wchar_t* name) { return IsClassName(control.className, name); }
+bool IsClass(const Control& control, const wchar_t* name) {
+    return IsClassName(control.className, name);
+}
 
-bool IsIntegral(const ParamDef& def) { return StorageOf(def) == ParamStorage::Int; }
+bool IsIntegral(const ParamDef& def) {
+    return StorageOf(def) == ParamStorage::Int;
+}
 
 // Spinner values show with three decimals (the host's default spinner precision), without
 // trailing zeros beyond the first decimal.
@@ -62,7 +66,9 @@ bool ParseNumber(const std::wstring& text, double& value) {
 
 // The step of one click of a spinner declared with SPIN_AUTOSCALE: the host's rule is
 // unconfirmed; the stand-in steps by 1% of the value, at least 0.01.
-float AutoStep(float value) { return std::max(std::fabs(value) * 0.01f, 0.01f); }
+float AutoStep(float value) {
+    return std::max(std::fabs(value) * 0.01f, 0.01f);
+}
 
 float Clamp(double value, const Control& control) {
     return static_cast<float>(std::clamp(value, static_cast<double>(control.minValue),
@@ -106,7 +112,8 @@ ParamMap2::~ParamMap2() {
 void ParamMap2::Bind(const ControlBinding& binding, HINSTANCE module) {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [&](const Control& c) { return c.id == binding.controlId; });
-    if (it == controls_.end()) StopEditor("control " + std::to_string(binding.controlId) + " is missing");
+    if (it == controls_.end())
+        StopEditor("control " + std::to_string(binding.controlId) + " is missing");
     Control& control = *it;
     const ParamDef& def = *binding.def;
     control.paramId = def.ID;
@@ -285,7 +292,8 @@ void ParamMap2::RefreshControl(Control& control, const Bound& bound) {
     } else {
         block_->GetValue(def.ID, time_, control.value, valid);
     }
-    if (bound.role == ControlRole::SpinnerEdit) control.text = FormatValue(control.value, IsIntegral(def));
+    if (bound.role == ControlRole::SpinnerEdit)
+        control.text = FormatValue(control.value, IsIntegral(def));
 }
 
 bool ParamMap2::SetValue(const Bound& bound, float value) {
@@ -366,9 +374,9 @@ bool ParamMap2::StepSpinner(int id, int clicks) {
 bool ParamMap2::ClickButton(int id) {
     Control* control = Actionable(id);
     if (control == nullptr) return false;
-    const bool button = IsClass(*control, L"CustButton") ||
-                        (IsClass(*control, L"Button") &&
-                         (control->style & kButtonTypeMask) != kBsGroupBox);
+    const bool button =
+        IsClass(*control, L"CustButton") ||
+        (IsClass(*control, L"Button") && (control->style & kButtonTypeMask) != kBsGroupBox);
     if (!button) return false;
     Dispatch(WM_COMMAND, MakeWParam(static_cast<WORD>(id), kBnClicked), HandleOf(*control));
     return true;

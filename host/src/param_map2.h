@@ -16,7 +16,7 @@
 namespace standin {
 
 class ParamMap2 final : public IParamMap2, public Rollout {
-public:
+  public:
     // Builds the controls of `dialog` and binds `desc`'s parameters to them; `module`
     // supplies the title and the combo box items. The map shows `block` at time `t` once
     // Open() has run.
@@ -63,7 +63,7 @@ public:
     bool SendCommand(int id, WORD notificationCode) override;
     INT_PTR SendMessageToProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     struct Bound {
         std::size_t control;  // index into controls_
         ControlRole role;

@@ -22,7 +22,9 @@ inline ParamStorage StorageOf(int type, int flags) {
     }
 }
 
-inline ParamStorage StorageOf(const ParamDef& def) { return StorageOf(def.type, def.flags); }
+inline ParamStorage StorageOf(const ParamDef& def) {
+    return StorageOf(def.type, def.flags);
+}
 
 // The descriptor of the blocks of owner class (sclass, cid) with block ID `id`, among the
 // descriptors alive in the process; null if none.

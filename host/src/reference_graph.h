@@ -26,7 +26,7 @@ inline bool Contains(const std::vector<ReferenceMaker*>& makers, const Reference
 
 // The one friend of ReferenceMaker/ReferenceTarget: reaches their protected hooks and records.
 class ReferenceGraph {
-public:
+  public:
     static RefNode& Node(ReferenceMaker* maker) { return *maker->node_; }
     static std::shared_ptr<RefNode> Share(ReferenceMaker* maker) { return maker->node_; }
 

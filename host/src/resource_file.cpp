@@ -52,7 +52,7 @@ bool ReadEntryHeader(const std::uint8_t* file, std::size_t fileSize, std::size_t
 // A .res file opens with an empty entry of 32 bytes whose type and name are ordinal 0; it
 // tells a 32-bit resource file from a 16-bit one. Its remaining 16 bytes are not looked at.
 constexpr std::size_t kNullEntrySize = 32;
-constexpr std::uint8_t kNullEntryStart[16] = {0, 0, 0, 0, 32, 0, 0, 0,
+constexpr std::uint8_t kNullEntryStart[16] = {0,    0,    0, 0, 32,   0,    0, 0,
                                               0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0};
 
 bool StartsWithNullEntry(const std::uint8_t* data, std::size_t size) {

@@ -57,7 +57,7 @@ struct Resource {
 // copy of the bytes, so it outlives the buffer it was parsed from. Move-only: the entries
 // point into that copy.
 class STANDIN_EXPORT ResourceFile {
-public:
+  public:
     // Parses a .res file; on failure returns nullopt and, if `error` is not null, says why.
     static std::optional<ResourceFile> Parse(const std::uint8_t* data, std::size_t size,
                                              std::string* error);
@@ -80,7 +80,7 @@ public:
     const Resource* FindPreferred(const NameOrOrdinal& type, const NameOrOrdinal& name,
                                   std::uint16_t language) const;
 
-private:
+  private:
     ResourceFile() = default;
 
     std::vector<std::uint8_t> bytes;

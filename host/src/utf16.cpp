@@ -8,8 +8,12 @@ constexpr bool kWideIsUtf16 = sizeof(wchar_t) == 2;
 static_assert(kWideIsUtf16 || sizeof(wchar_t) == 4, "wchar_t is UTF-16 or UTF-32");
 
 namespace {
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 }  // namespace
 
 std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out, std::size_t max) {

@@ -10,8 +10,7 @@ namespace standin {
 
 // Writes the code points of `text` to `out`, at most `max` of them, and returns how many it
 // wrote. A surrogate pair becomes one code point; an unpaired surrogate becomes U+FFFD.
-STANDIN_EXPORT std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out,
-                                       std::size_t max);
+STANDIN_EXPORT std::size_t DecodeUtf16(const std::u16string& text, wchar_t* out, std::size_t max);
 
 // The whole of `text`, decoded as DecodeUtf16 does.
 std::wstring WideFromUtf16(const std::u16string& text);

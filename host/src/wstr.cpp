@@ -22,7 +22,9 @@ WStr::WStr() : chars_(const_cast<wchar_t*>(kEmpty)), length_(0) {}
 WStr::WStr(const wchar_t* text) : WStr() {
     if (text) Assign(text, std::wcslen(text));
 }
-WStr::WStr(const WStr& other) : WStr() { Assign(other.chars_, other.length_); }
+WStr::WStr(const WStr& other) : WStr() {
+    Assign(other.chars_, other.length_);
+}
 WStr::~WStr() {
     if (chars_ != kEmpty) delete[] chars_;
 }
@@ -36,9 +38,15 @@ WStr& WStr::operator=(const wchar_t* text) {
     return *this;
 }
 
-const wchar_t* WStr::data() const { return chars_; }
-int WStr::Length() const { return static_cast<int>(length_); }
-bool WStr::isNull() const { return length_ == 0; }
+const wchar_t* WStr::data() const {
+    return chars_;
+}
+int WStr::Length() const {
+    return static_cast<int>(length_);
+}
+bool WStr::isNull() const {
+    return length_ == 0;
+}
 
 WStr WStr::operator+(const WStr& other) const {
     WStr result(*this);

@@ -40,7 +40,6 @@ struct DibBitmap {
     std::uint8_t IndexAt(std::size_t x, std::size_t y) const;
 };
 
-std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size,
-                                                  std::string* error);
+std::optional<DibBitmap> DecodeDib(const std::uint8_t* data, std::size_t size, std::string* error);
 
 }  // namespace standin

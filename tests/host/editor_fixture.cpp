@@ -18,7 +18,9 @@ ParamBlockDesc2 mapParams(0, L"params", 0, &mapDesc, P_AUTO_CONSTRUCT + P_AUTO_U
     PARAMS_SHAPED_PARAMETERS(0.1f));
 // clang-format on
 
-void* TestDesc::Create(BOOL) { return static_cast<Animatable*>(new TestMap(*this)); }
+void* TestDesc::Create(BOOL) {
+    return static_cast<Animatable*>(new TestMap(*this));
+}
 
 INT_PTR RecordingProc::DlgProc(TimeValue t, IParamMap2* map, HWND, UINT msg, WPARAM wParam,
                                LPARAM) {
@@ -56,7 +58,9 @@ void RecordingProc::SetParamBlock(IParamBlock2* pb) {
     events.push_back("SetParamBlock");
 }
 
-TextureOutput* TestMap::Output() { return dynamic_cast<TextureOutput*>(GetReference(1)); }
+TextureOutput* TestMap::Output() {
+    return dynamic_cast<TextureOutput*>(GetReference(1));
+}
 
 IParamBlock2* TestMap::GetParamBlockByID(BlockID id) {
     return Block() && Block()->ID() == id ? Block() : nullptr;

@@ -30,7 +30,7 @@ extern HINSTANCE resourceModule;
 
 // A test suite that loads the resource module for its tests and sets resourceModule.
 class ResourceModuleSuite : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         module = new standin::test::LoadedModule(RESOURCE_MODULE);
         resourceModule = module->Instance();
@@ -41,12 +41,12 @@ protected:
         module = nullptr;
     }
 
-private:
+  private:
     static inline standin::test::LoadedModule* module = nullptr;
 };
 
 class TestDesc : public ClassDesc2 {
-public:
+  public:
     explicit TestDesc(Class_ID id) : id_(id) {}
     int IsPublic() override { return 0; }
     void* Create(BOOL loading) override;
@@ -57,7 +57,7 @@ public:
     const MCHAR* Category() override { return L""; }
     HINSTANCE HInstance() override { return resourceModule; }
 
-private:
+  private:
     Class_ID id_;
 };
 
@@ -72,7 +72,7 @@ extern std::vector<std::string> events;
 
 // Records what the map passes to it, then answers `answer`.
 class RecordingProc : public ParamMap2UserDlgProc {
-public:
+  public:
     explicit RecordingProc(INT_PTR answer = 0) : answer_(answer) {}
     INT_PTR DlgProc(TimeValue t, IParamMap2* map, HWND hWnd, UINT msg, WPARAM wParam,
                     LPARAM lParam) override;
@@ -82,12 +82,12 @@ public:
 
     std::vector<ReferenceTarget*> things;
     std::vector<IParamBlock2*> blocks;
-    std::vector<IParamMap2*> maps;     // the map passed with each message
-    std::vector<TimeValue> times;      // the time passed with each message
+    std::vector<IParamMap2*> maps;  // the map passed with each message
+    std::vector<TimeValue> times;   // the time passed with each message
     std::function<void(UINT msg, WPARAM wParam)> onMessage;
     std::function<void(ReferenceTarget* m)> onSetThing;
 
-private:
+  private:
     INT_PTR answer_;
 };
 
@@ -100,7 +100,7 @@ struct RecordingDlg : StubParamDlg {
 };
 
 class TestMap : public TwoRefOwner<Texmap> {
-public:
+  public:
     explicit TestMap(TestDesc& desc) : TwoRefOwner(desc), desc_(desc) {}
 
     Class_ID ClassID() override { return desc_.ClassID(); }
@@ -123,10 +123,10 @@ public:
     static RecordingProc* lastProc;
     static ParamDlg* lastOutputDlg;
 
-protected:
+  protected:
     void BlockChanged(ParamID id) override { events.push_back("change " + std::to_string(id)); }
 
-private:
+  private:
     TestDesc& desc_;
 };
 

@@ -40,11 +40,11 @@ TEST(LoadStringW, CopiesTheStringAndCountsItsCharacters) {
         {26, 256, 8, L"Homepage"},
         {1, 256, 18, L"Complex IOR TexMap"},
         {27, 256, 6, L"Output"},
-        {26, 9, 8, L"Homepage"},  // exactly room for the null
-        {26, 8, 7, L"Homepag"},   // cut to bufferMax - 1 characters
-        {26, 1, 0, L""},          // room for the null only
-        {28, 256, 0, L""},        // not in the table
-        {0, 256, 0, L""},         // string 0 is empty: not found
+        {26, 9, 8, L"Homepage"},              // exactly room for the null
+        {26, 8, 7, L"Homepag"},               // cut to bufferMax - 1 characters
+        {26, 1, 0, L""},                      // room for the null only
+        {28, 256, 0, L""},                    // not in the table
+        {0, 256, 0, L""},                     // string 0 is empty: not found
         {0x10000 + 26, 256, 8, L"Homepage"},  // the high word is ignored
     };
     for (const Case& c : cases) {

@@ -24,7 +24,7 @@ using standin::Rollout;
 using Events = std::vector<std::string>;
 
 class MaterialEditorTest : public ResourceModuleSuite {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(resourceModule, nullptr);
         events.clear();
@@ -89,8 +89,8 @@ TEST_F(MaterialEditorTest, BuildsTheRolloutFromTemplate101AndBindsEveryControl) 
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->className, L"ComboBox");
     EXPECT_EQ(combo->paramId, kPreset);
-    const wchar_t* const names[] = {L"Custom", L"Silver", L"Aluminium", L"Gold",
-                                    L"Cobalt", L"Chromium", L"Copper", L"Iron",
+    const wchar_t* const names[] = {L"Custom", L"Silver",   L"Aluminium", L"Gold",
+                                    L"Cobalt", L"Chromium", L"Copper",    L"Iron",
                                     L"Nickel", L"Platinum", L"Titanium"};
     ASSERT_EQ(combo->items.size(), std::size(names));
     for (std::size_t k = 0; k < std::size(names); ++k) {
@@ -118,24 +118,51 @@ TEST_F(MaterialEditorTest, UserActionsSetTheParameterThroughTheBlockThenTellTheP
         Events events;  // what the block's owner and the procedure heard, in order
     };
     const Case cases[] = {
-        {"choose Custom", [](Rollout& r) { return r.ChooseItem(1001, 0); }, kPreset, 0.0f,
+        {"choose Custom",
+         [](Rollout& r) { return r.ChooseItem(1001, 0); },
+         kPreset,
+         0.0f,
          {"change 0", "command 1001 1"}},
-        {"choose Titanium", [](Rollout& r) { return r.ChooseItem(1001, 10); }, kPreset, 10.0f,
+        {"choose Titanium",
+         [](Rollout& r) { return r.ChooseItem(1001, 10); },
+         kPreset,
+         10.0f,
          {"change 0", "command 1001 1"}},
-        {"type a gamma", [](Rollout& r) { return r.TypeText(1502, L"2.5"); }, kGamma, 2.5f,
+        {"type a gamma",
+         [](Rollout& r) { return r.TypeText(1502, L"2.5"); },
+         kGamma,
+         2.5f,
          {"change 7", "command 1502 768"}},
-        {"type past the range", [](Rollout& r) { return r.TypeText(1502, L"25"); }, kGamma,
-         20.0f, {"change 7", "command 1502 768"}},
-        {"type with spaces and exponent", [](Rollout& r) { return r.TypeText(1504, L" -1e1 "); },
-         kHue, -10.0f, {"change 8", "command 1504 768"}},
-        {"step a spinner twice", [](Rollout& r) { return r.StepSpinner(1503, 2); }, kGamma,
-         1.0f + 0.01f + 0.01f, {"change 7", "spinner 1503", "change 7", "spinner 1503"}},
-        {"click a button", [](Rollout& r) { return r.ClickButton(1006); }, -1, 0.0f,
+        {"type past the range",
+         [](Rollout& r) { return r.TypeText(1502, L"25"); },
+         kGamma,
+         20.0f,
+         {"change 7", "command 1502 768"}},
+        {"type with spaces and exponent",
+         [](Rollout& r) { return r.TypeText(1504, L" -1e1 "); },
+         kHue,
+         -10.0f,
+         {"change 8", "command 1504 768"}},
+        {"step a spinner twice",
+         [](Rollout& r) { return r.StepSpinner(1503, 2); },
+         kGamma,
+         1.0f + 0.01f + 0.01f,
+         {"change 7", "spinner 1503", "change 7", "spinner 1503"}},
+        {"click a button",
+         [](Rollout& r) { return r.ClickButton(1006); },
+         -1,
+         0.0f,
          {"command 1006 0"}},
-        {"open the combo box's list", [](Rollout& r) { return r.SendCommand(1001, standin::kCbnDropDown); },
-         -1, 0.0f, {"command 1001 7"}},
-        {"type into the combo box", [](Rollout& r) { return r.TypeText(1001, L"Gol"); }, -1,
-         0.0f, {"command 1001 5"}},
+        {"open the combo box's list",
+         [](Rollout& r) { return r.SendCommand(1001, standin::kCbnDropDown); },
+         -1,
+         0.0f,
+         {"command 1001 7"}},
+        {"type into the combo box",
+         [](Rollout& r) { return r.TypeText(1001, L"Gol"); },
+         -1,
+         0.0f,
+         {"command 1001 5"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -196,7 +223,8 @@ TEST_F(MaterialEditorTest, SpinnersStopAtTheirLimitsAndStepByTheirScale) {
         {1507, 1506, kSat, 3, 0.1f + 0.1f + 0.1f}, {1507, 1506, kSat, -1001, -100.0f},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "spinner " << c.spinner << ", " << c.clicks << " clicks");
+        SCOPED_TRACE(testing::Message()
+                     << "spinner " << c.spinner << ", " << c.clicks << " clicks");
         MapPtr map = NewMap();
         MaterialEditor editor;
         editor.Show(map.get());
@@ -342,17 +370,21 @@ TEST_F(MaterialEditorTest, TheHostDeletesEachProcedureAndDialogItOwnsExactlyOnce
         Events events;  // after the dialog was shown and the foreign dialog added
     };
     const Case cases[] = {
-        {"close the editor", [](MaterialEditor& e, MapPtr&) { e.Close(); },
+        {"close the editor",
+         [](MaterialEditor& e, MapPtr&) { e.Close(); },
          {"delete dlg", "delete proc"}},
-        {"delete the object shown", [](MaterialEditor&, MapPtr& m) { m.reset(); },
+        {"delete the object shown",
+         [](MaterialEditor&, MapPtr& m) { m.reset(); },
          {"delete dlg", "delete proc"}},
         {"show an object of another class",
-         [](MaterialEditor& e, MapPtr& m) { e.Show(m->Output()); }, {"delete dlg", "delete proc"}},
+         [](MaterialEditor& e, MapPtr& m) { e.Show(m->Output()); },
+         {"delete dlg", "delete proc"}},
         {"attach another procedure",
          [](MaterialEditor&, MapPtr&) { mapParams.SetUserDlgProc(0, new RecordingProc); },
          {"delete proc"}},
         {"attach the same procedure again",
-         [](MaterialEditor&, MapPtr&) { mapParams.SetUserDlgProc(0, TestMap::lastProc); }, {}},
+         [](MaterialEditor&, MapPtr&) { mapParams.SetUserDlgProc(0, TestMap::lastProc); },
+         {}},
         {"attach another procedure from within the procedure",
          [](MaterialEditor& e, MapPtr&) {
              TestMap::lastProc->onMessage = [](UINT, WPARAM) {
@@ -361,7 +393,8 @@ TEST_F(MaterialEditorTest, TheHostDeletesEachProcedureAndDialogItOwnsExactlyOnce
              e.FindRollout(1004)->ClickButton(1004);
          },
          {"command 1004 0", "delete proc"}},
-        {"delete the secondary dialog", [](MaterialEditor& e, MapPtr&) {
+        {"delete the secondary dialog",
+         [](MaterialEditor& e, MapPtr&) {
              auto* master = dynamic_cast<IAutoMParamDlg*>(e.Dialog());
              master->DeleteDlg(master->GetDlg(1));
          },

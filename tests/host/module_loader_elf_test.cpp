@@ -34,8 +34,10 @@ TEST(ModuleLoader, RefusesModulesThatAreNotWholeSharedObjectsForThisMachine) {
         const char* reason;
     } cases[] = {
         {"32-bit", with(EI_CLASS, std::uint8_t{ELFCLASS32}), "a 32-bit ELF file"},
-        {"an executable", with(offsetof(ElfW(Ehdr), e_type), std::uint16_t{ET_EXEC}), "not a shared object"},
-        {"another machine", with(offsetof(ElfW(Ehdr), e_machine), std::uint16_t{EM_RISCV}), "for machine 243"},
+        {"an executable", with(offsetof(ElfW(Ehdr), e_type), std::uint16_t{ET_EXEC}),
+         "not a shared object"},
+        {"another machine", with(offsetof(ElfW(Ehdr), e_machine), std::uint16_t{EM_RISCV}),
+         "for machine 243"},
         {"program headers cut off", good.substr(0, header.e_phoff + 8),
          "the program headers end past the end of the file"},
         {"half", good.substr(0, SegmentsEnd(good) / 2), "ends past the end of the file"},
@@ -45,8 +47,8 @@ TEST(ModuleLoader, RefusesModulesThatAreNotWholeSharedObjectsForThisMachine) {
         const ScratchFile file("patched-module.so", c.bytes);
         std::string error;
         EXPECT_EQ(Module::Load(file.Path(), &error), nullptr);
-        EXPECT_EQ(error.rfind("cannot load module '" + file.Path() + "': not a loadable module (", 0),
-                  0u)
+        EXPECT_EQ(
+            error.rfind("cannot load module '" + file.Path() + "': not a loadable module (", 0), 0u)
             << error;
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
     }

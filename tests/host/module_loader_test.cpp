@@ -29,7 +29,9 @@ Fn Export(const Module& module, const char* name) {
     return reinterpret_cast<Fn>(module.FindExport(name));
 }
 
-std::string Events(const Module& module) { return Export<const char* (*)()>(module, "Events")(); }
+std::string Events(const Module& module) {
+    return Export<const char* (*)()>(module, "Events")();
+}
 
 // Still mapped in the process? Asked without loading it: RTLD_NOLOAD on POSIX, the module
 // handle lookup on Windows.

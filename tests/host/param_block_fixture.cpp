@@ -13,6 +13,8 @@ ParamBlockDesc2 params(0, L"params", 0, &classDesc, P_AUTO_CONSTRUCT + P_AUTO_UI
     PARAMS_SHAPED_PARAMETERS(SPIN_AUTOSCALE));
 // clang-format on
 
-void* TestClassDesc::Create(BOOL) { return static_cast<Animatable*>(new TestOwner); }
+void* TestClassDesc::Create(BOOL) {
+    return static_cast<Animatable*>(new TestOwner);
+}
 
 }  // namespace pbtest

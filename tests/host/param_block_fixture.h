@@ -19,7 +19,7 @@ using namespace paramshape;
 inline const Class_ID kOwnerClassID(0x13572468, 0x2468ACE0);
 
 class TestClassDesc : public ClassDesc2 {
-public:
+  public:
     int IsPublic() override { return 0; }
     void* Create(BOOL loading) override;
     const MCHAR* ClassName() override { return L"TestOwner"; }
@@ -35,7 +35,7 @@ extern ParamBlockDesc2 params;
 // Holds the block as reference 0 and a texture output as reference 1, and records the
 // parameter changes the block notifies.
 class TestOwner : public TwoRefOwner<ReferenceTarget> {
-public:
+  public:
     TestOwner() : TwoRefOwner(classDesc) {}
 
     SClass_ID SuperClassID() override { return REF_TARGET_CLASS_ID; }
@@ -44,7 +44,7 @@ public:
     std::vector<ParamID> changes;  // LastNotifyParamID of each REFMSG_CHANGE from the block
     std::function<void(TestOwner&, ParamID)> onChange;
 
-protected:
+  protected:
     void BlockChanged(ParamID id) override {
         changes.push_back(id);
         if (onChange) onChange(*this, id);
@@ -53,6 +53,8 @@ protected:
 
 using OwnerPtr = std::unique_ptr<TestOwner, DeleteThisDeleter>;
 
-inline OwnerPtr NewOwner() { return OwnerPtr(static_cast<TestOwner*>(static_cast<Animatable*>(classDesc.Create(FALSE)))); }
+inline OwnerPtr NewOwner() {
+    return OwnerPtr(static_cast<TestOwner*>(static_cast<Animatable*>(classDesc.Create(FALSE))));
+}
 
 }  // namespace pbtest

@@ -10,8 +10,8 @@
 #include <standin/scene_file.h>
 
 #include "param_block_fixture.h"
-#include "tests/support/same_block.h"
 #include "tests/support/animate_scope.h"
+#include "tests/support/same_block.h"
 
 namespace pbtest {
 namespace {

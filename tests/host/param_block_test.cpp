@@ -7,8 +7,8 @@
 #include <standin/ui_invalidation_log.h>
 
 #include "param_block_fixture.h"
-#include "tests/support/recording_param_map.h"
 #include "tests/support/animate_scope.h"
+#include "tests/support/recording_param_map.h"
 
 namespace pbtest {
 namespace {
@@ -162,10 +162,10 @@ TEST(ParamBlock, OpenParameterMapsAreFoundAndInvalidated) {
     params.InvalidateUI(kNG);
     classDesc.InvalidateUI(&params, kNB, 0);
     classDesc.InvalidateUI(&params);
-    EXPECT_EQ(map.calls, (std::vector<RecordingParamMap::Call>{
-                             RecordingParamMap::Invalidated(kNG, -1),
-                             RecordingParamMap::Invalidated(kNB, 0),
-                             RecordingParamMap::InvalidatedAll()}));
+    EXPECT_EQ(map.calls,
+              (std::vector<RecordingParamMap::Call>{RecordingParamMap::Invalidated(kNG, -1),
+                                                    RecordingParamMap::Invalidated(kNB, 0),
+                                                    RecordingParamMap::InvalidatedAll()}));
     ASSERT_EQ(log.Calls().size(), 4u);
     EXPECT_EQ(log.Calls()[0].id, kNR);
     EXPECT_EQ(log.Calls()[1].tabIndex, -1);

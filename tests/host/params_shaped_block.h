@@ -29,12 +29,12 @@ enum ParamIDs : ParamID {
 // reach BlockChanged with the parameter's ID.
 template <class Base>
 class TwoRefOwner : public Base {
-public:
+  public:
     int NumRefs() override { return 2; }
     RefTargetHandle GetReference(int i) override { return i >= 0 && i < 2 ? refs_[i] : nullptr; }
     IParamBlock2* Block() { return dynamic_cast<IParamBlock2*>(refs_[0]); }
 
-protected:
+  protected:
     explicit TwoRefOwner(ClassDesc2& desc) {
         desc.MakeAutoParamBlocks(this);
         this->ReplaceReference(1, GetNewDefaultTextureOutput());
@@ -53,7 +53,7 @@ protected:
         return REF_SUCCEED;
     }
 
-private:
+  private:
     RefTargetHandle refs_[2] = {};
 };
 

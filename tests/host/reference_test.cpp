@@ -18,7 +18,7 @@ struct Event {
 
 // A reference target with a few reference slots that logs what reaches it.
 class Node : public ReferenceTarget {
-public:
+  public:
     static inline std::vector<Event> events;
     static inline std::vector<std::string> deleted;
 
@@ -41,7 +41,7 @@ public:
     // Runs inside NotifyRefChanged, after the event is logged.
     std::function<RefResult(Node& self, RefMessage message)> onNotify;
 
-protected:
+  protected:
     void SetReference(int i, RefTargetHandle target) override {
         slots_[static_cast<std::size_t>(i)] = target;
     }
@@ -53,14 +53,14 @@ protected:
         return onNotify ? onNotify(*this, message) : REF_SUCCEED;
     }
 
-private:
+  private:
     std::string name_;
     std::vector<RefTargetHandle> slots_;
     SClass_ID sclass_;
 };
 
 class References : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Node::events.clear();
         Node::deleted.clear();

@@ -10,18 +10,18 @@
 namespace standin::test {
 
 class ByteWriter {
-public:
+  public:
     ByteWriter& U8(std::uint8_t value);
     ByteWriter& U16(std::uint16_t value);
     ByteWriter& U32(std::uint32_t value);
-    ByteWriter& Text(const std::u16string& text);  // UTF-16 units and a terminating null
+    ByteWriter& Text(const std::u16string& text);   // UTF-16 units and a terminating null
     ByteWriter& Field(const NameOrOrdinal& field);  // 0xFFFF + ordinal, or Text
     ByteWriter& Raw(const std::vector<std::uint8_t>& bytes);
     ByteWriter& Align4();
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes;
 };
 

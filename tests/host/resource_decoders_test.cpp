@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "host/src/dialog_template.h"
-#include "tests/host/dib.h"
 #include "host/src/string_table.h"
 #include "host/src/utf16.h"
+#include "tests/host/dib.h"
 #include "tests/host/res_builder.h"
 
 namespace standin {
@@ -36,7 +36,9 @@ TEST(StringTable, EntryByIndexWithinTruncatedBlocks) {
         std::optional<std::u16string> expected;
     };
     const Case cases[] = {
-        {0, block.size(), u""},  {1, block.size(), u"ab"}, {2, block.size(), u""},
+        {0, block.size(), u""},
+        {1, block.size(), u"ab"},
+        {2, block.size(), u""},
         {3, block.size(), u"xyz"},
         {4, block.size(), std::nullopt},   // the block ends before string 4
         {16, block.size(), std::nullopt},  // a block holds 16 strings
@@ -63,7 +65,8 @@ TEST(StringTable, FindStringPrefersTheLanguageThenAnyBlock) {
         {kRtString, 2, 1033, StringBlock({u"sixteen"})},
         {kRtString, 3, 2057, StringBlock({u"thirty-two"})},
     });
-    const std::optional<ResourceFile> file = ResourceFile::Parse(bytes.data(), bytes.size(), nullptr);
+    const std::optional<ResourceFile> file =
+        ResourceFile::Parse(bytes.data(), bytes.size(), nullptr);
     ASSERT_TRUE(file);
     struct Case {
         std::uint32_t id;
@@ -271,7 +274,8 @@ TEST(Utf16, DecodesIntoWideCharactersWithinTheLimit) {
         // wchar_t holds a code point on Linux, a UTF-16 unit on Windows; a pair is never cut.
         {"limit counts characters", u"\U0001F600\U0001F600", sizeof(wchar_t) == 4 ? 1u : 2u,
          L"\U0001F600"},
-        {"a pair does not fit one unit", u"\U0001F600", 1, sizeof(wchar_t) == 4 ? L"\U0001F600" : L""},
+        {"a pair does not fit one unit", u"\U0001F600", 1,
+         sizeof(wchar_t) == 4 ? L"\U0001F600" : L""},
         {"limit cuts", u"Homepage", 4, L"Home"},
         {"limit zero", u"Homepage", 0, L""},
         {"lone high surrogate at the end", u"a\xD83D", 10, L"a\uFFFD"},

@@ -21,10 +21,8 @@ const NameOrOrdinal kNamed(u"NAMED");
 
 std::vector<ResEntry> SampleEntries() {
     return {
-        {kRtString, 1, 1033, {1, 2, 3}},
-        {kRtString, 1, 2057, {4, 5, 6, 7, 8}},
-        {kRtString, 2, 2057, {9}},
-        {kCustomType, kNamed, 1033, {10, 11}},
+        {kRtString, 1, 1033, {1, 2, 3}}, {kRtString, 1, 2057, {4, 5, 6, 7, 8}},
+        {kRtString, 2, 2057, {9}},       {kCustomType, kNamed, 1033, {10, 11}},
         {kRtDialog, 101, 1033, {}},
     };
 }
@@ -108,7 +106,8 @@ TEST(ResourceFile, RefusesMalformedFiles) {
     auto patched = [&](std::size_t offset, std::uint32_t value) {
         std::vector<std::uint8_t> entry = header;
         for (int i = 0; i < 4; ++i) {
-            entry[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+            entry[offset + static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(value >> (8 * i));
         }
         entry.insert(entry.end(), {1, 2, 3, 4});
         return withEntry(entry);
@@ -127,8 +126,8 @@ TEST(ResourceFile, RefusesMalformedFiles) {
         {"empty", {}, "empty resource file"},
         {"16-bit resource file", sixteenBit,
          "not a 32-bit resource file: the leading null entry is missing"},
-        {"null entry with data", ByteWriter().U32(4).Raw({nullEntry.begin() + 4, nullEntry.end()})
-                                     .U32(0).Bytes(),
+        {"null entry with data",
+         ByteWriter().U32(4).Raw({nullEntry.begin() + 4, nullEntry.end()}).U32(0).Bytes(),
          "not a 32-bit resource file: the leading null entry is missing"},
         {"data size past the end", patched(0, 0xFFFFFFFF),
          "resource data of 4294967295 bytes at offset 64 runs past the end of the file"},

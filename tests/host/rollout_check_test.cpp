@@ -16,7 +16,7 @@ namespace {
 using RolloutCheck = ResourceModuleSuite;
 
 class BareDesc : public TestDesc {
-public:
+  public:
     using TestDesc::TestDesc;
     HINSTANCE HInstance() override { return nullptr; }
 };
@@ -24,16 +24,16 @@ public:
 // A one-parameter descriptor on `cd` with rollout `dialog` and one p_ui binding.
 std::unique_ptr<ParamBlockDesc2> SpinnerDesc(ClassDesc2& cd, int dialog, int edit, int spinner) {
     return std::make_unique<ParamBlockDesc2>(
-        0, L"params", 0, &cd, P_AUTO_CONSTRUCT + P_AUTO_UI, 0, dialog, 4, 0, 0, nullptr,
-        kGamma, L"gamma", TYPE_FLOAT, P_ANIMATABLE, 23, p_default, 1.0f, p_range, 0.05f, 20.0f,
-        p_ui, TYPE_SPINNER, EDITTYPE_FLOAT, edit, spinner, 0.01f, p_end, p_end);
+        0, L"params", 0, &cd, P_AUTO_CONSTRUCT + P_AUTO_UI, 0, dialog, 4, 0, 0, nullptr, kGamma,
+        L"gamma", TYPE_FLOAT, P_ANIMATABLE, 23, p_default, 1.0f, p_range, 0.05f, 20.0f, p_ui,
+        TYPE_SPINNER, EDITTYPE_FLOAT, edit, spinner, 0.01f, p_end, p_end);
 }
 
 std::unique_ptr<ParamBlockDesc2> ComboDesc(ClassDesc2& cd, int combo) {
-    return std::make_unique<ParamBlockDesc2>(
-        0, L"params", 0, &cd, P_AUTO_CONSTRUCT + P_AUTO_UI, 0, 101, 4, 0, 0, nullptr,
-        kPreset, L"preset", TYPE_INT, P_ANIMATABLE, 11, p_default, 0,
-        p_ui, TYPE_INT_COMBOBOX, combo, 2, 12, 13, p_end, p_end);
+    return std::make_unique<ParamBlockDesc2>(0, L"params", 0, &cd, P_AUTO_CONSTRUCT + P_AUTO_UI, 0,
+                                             101, 4, 0, 0, nullptr, kPreset, L"preset", TYPE_INT,
+                                             P_ANIMATABLE, 11, p_default, 0, p_ui,
+                                             TYPE_INT_COMBOBOX, combo, 2, 12, 13, p_end, p_end);
 }
 
 TEST_F(RolloutCheck, TheParamsDescriptorFitsTemplate101) {
@@ -47,9 +47,11 @@ TEST_F(RolloutCheck, NamesEachBindingThatDoesNotFit) {
         const char* problems;
     };
     const Case cases[] = {
-        {"edit field bound to a spinner", [](ClassDesc2& cd) { return SpinnerDesc(cd, 101, 1503, 1503); },
+        {"edit field bound to a spinner",
+         [](ClassDesc2& cd) { return SpinnerDesc(cd, 101, 1503, 1503); },
          "parameter \"gamma\": edit field (CustEdit) 1503 has class SpinnerControl\n"},
-        {"spinner bound to an edit field", [](ClassDesc2& cd) { return SpinnerDesc(cd, 101, 1502, 1502); },
+        {"spinner bound to an edit field",
+         [](ClassDesc2& cd) { return SpinnerDesc(cd, 101, 1502, 1502); },
          "parameter \"gamma\": spinner (SpinnerControl) 1502 has class CustEdit\n"},
         {"spinner missing", [](ClassDesc2& cd) { return SpinnerDesc(cd, 101, 1502, 1999); },
          "parameter \"gamma\": spinner (SpinnerControl) 1999 is not in the template\n"},

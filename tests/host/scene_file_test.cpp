@@ -21,7 +21,7 @@ const Class_ID kProbeClassID(0x11223344, 0x55667788);
 // A texture map with three references: 0 its texture output (a default one from the
 // constructor), 1 a sub-texmap, 2 any target. Saves a level of its own.
 class ProbeMap : public Texmap {
-public:
+  public:
     static inline int live = 0;
     enum class SaveMode { kGood, kFail, kUnbalanced } saveMode = SaveMode::kGood;
     float level = 0.0f;
@@ -72,19 +72,19 @@ public:
         return result == IO_END ? IO_OK : result;
     }
 
-protected:
+  protected:
     void SetReference(int i, RefTargetHandle target) override { refs_[i] = target; }
     RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
                                BOOL) override {
         return REF_SUCCEED;
     }
 
-private:
+  private:
     RefTargetHandle refs_[3] = {};
 };
 
 class ProbeMapDesc : public ClassDesc {
-public:
+  public:
     int IsPublic() override { return 1; }
     void* Create(BOOL) override { return new ProbeMap; }
     const MCHAR* ClassName() override { return L"Probe"; }
@@ -95,10 +95,8 @@ public:
 };
 
 class SceneFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(classes.Register(&desc));
-    }
+  protected:
+    void SetUp() override { ASSERT_TRUE(classes.Register(&desc)); }
     void TearDown() override { EXPECT_EQ(ProbeMap::live, 0) << "every map was deleted"; }
 
     // top: output level 0.5, sub-texmap `sub`, reference 2 `shared`.

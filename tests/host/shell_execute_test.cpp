@@ -22,7 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using standin::ShellExecuteRecorder;
 
-INT_PTR Result(HINSTANCE h) { return reinterpret_cast<INT_PTR>(h); }
+INT_PTR Result(HINSTANCE h) {
+    return reinterpret_cast<INT_PTR>(h);
+}
 
 INT_PTR Open(LPCWSTR file, LPCWSTR operation = nullptr) {
     return Result(ShellExecuteW(nullptr, operation, file, nullptr, nullptr, SW_SHOW));
@@ -74,8 +76,8 @@ TEST(ShellExecuteW, HandsAcceptedAddressesToTheHookWithTheirArguments) {
     EXPECT_EQ(Open(L"https://example.com/", L"open"), 42);
     EXPECT_EQ(Open(L"https://example.com/", L"Open"), 42);
     int owner = 0;
-    EXPECT_EQ(Result(ShellExecuteW(reinterpret_cast<HWND>(&owner), nullptr, L"https://example.com/x",
-                                   L"-p", L"/tmp", 3)),
+    EXPECT_EQ(Result(ShellExecuteW(reinterpret_cast<HWND>(&owner), nullptr,
+                                   L"https://example.com/x", L"-p", L"/tmp", 3)),
               42);
 
     const std::vector<standin::ShellExecuteCall> calls = recorder.Calls();
@@ -106,7 +108,7 @@ TEST(ShellExecuteW, HandsAcceptedAddressesToTheHookWithTheirArguments) {
 // A folder put first on PATH for the test's lifetime, holding a fake xdg-open that writes
 // its arguments, one per line, to a file and counts its runs.
 class FakeOpener : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("shell-execute-" + std::to_string(getpid()));
         fs::create_directories(dir_);
@@ -170,8 +172,8 @@ TEST_F(FakeOpener, StartsXdgOpenWithTheAddressAsOneArgumentWithoutAShell) {
     InstallOpener();
     const fs::path planted = dir_ / "planted";
     // Each part would write `planted` if a shell read it (addresses hold no spaces).
-    const std::wstring address = L"https://example.com/?q=$(id>" + planted.wstring() +
-                                 L")&r=`id>" + planted.wstring() + L"`;id>" + planted.wstring() +
+    const std::wstring address = L"https://example.com/?q=$(id>" + planted.wstring() + L")&r=`id>" +
+                                 planted.wstring() + L"`;id>" + planted.wstring() +
                                  L"|x='y'&\u00e9";
     EXPECT_GT(Open(address.c_str()), 32);
     EXPECT_EQ(WaitForOutput(), "https://example.com/?q=$(id>" + planted.string() + ")&r=`id>" +

@@ -14,7 +14,7 @@ namespace {
 
 // Holds a texture output by reference 0 and counts the changes it hears of.
 class Watcher : public ReferenceMaker {
-public:
+  public:
     ~Watcher() override = default;
     TextureOutput* output = nullptr;
     int changes = 0;
@@ -23,7 +23,7 @@ public:
     int NumRefs() override { return 1; }
     RefTargetHandle GetReference(int) override { return output; }
 
-protected:
+  protected:
     void SetReference(int, RefTargetHandle target) override {
         output = static_cast<TextureOutput*>(target);
     }

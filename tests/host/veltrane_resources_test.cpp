@@ -5,9 +5,9 @@
 #include <array>
 
 #include "host/src/dialog_template.h"
-#include "tests/host/dib.h"
 #include "host/src/resource_file.h"
 #include "host/src/string_table.h"
+#include "tests/host/dib.h"
 #include "tests/host/res_builder.h"
 
 namespace standin {
@@ -28,7 +28,7 @@ constexpr std::uint32_t kBsGroupBox = 0x7;
 constexpr std::uint32_t kCbsDropDown = 0x2;
 
 class VeltraneResources : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         const std::vector<std::uint8_t> bytes = test::ReadFileBytes(VELTRANE_RESOURCE_FILE);
         std::string error;
@@ -64,10 +64,33 @@ TEST_F(VeltraneResources, HoldsTheDialogTwoStringBlocksAndThreeBitmaps) {
 
 TEST_F(VeltraneResources, StringTable) {
     const char16_t* const expected[] = {
-        u"Complex IOR TexMap", u"Standard", u"Veltrane", u"Parameters", u"nRvalue",
-        u"nGvalue", u"nBvalue", u"kRvalue", u"kGvalue", u"kBvalue", u"Presets", u"Custom",
-        u"Silver", u"Aluminium", u"Gold", u"Cobalt", u"Chromium", u"Copper", u"Iron", u"Nickel",
-        u"Platinum", u"Titanium", u"Gamma", u"Hue", u"Saturation", u"Homepage", u"Output",
+        u"Complex IOR TexMap",
+        u"Standard",
+        u"Veltrane",
+        u"Parameters",
+        u"nRvalue",
+        u"nGvalue",
+        u"nBvalue",
+        u"kRvalue",
+        u"kGvalue",
+        u"kBvalue",
+        u"Presets",
+        u"Custom",
+        u"Silver",
+        u"Aluminium",
+        u"Gold",
+        u"Cobalt",
+        u"Chromium",
+        u"Copper",
+        u"Iron",
+        u"Nickel",
+        u"Platinum",
+        u"Titanium",
+        u"Gamma",
+        u"Hue",
+        u"Saturation",
+        u"Homepage",
+        u"Output",
     };
     for (std::uint32_t id = 1; id <= std::size(expected); ++id) {
         SCOPED_TRACE(id);
@@ -195,10 +218,22 @@ TEST_F(VeltraneResources, DialogControls) {
 
 // The standard 16-colour palette, (R, G, B).
 constexpr std::array<std::array<std::uint8_t, 3>, 16> kStandardPalette = {{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0},
-    {0, 0, 128}, {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 TEST_F(VeltraneResources, ColourBars) {
@@ -250,9 +285,9 @@ TEST_F(VeltraneResources, TruncatedDataIsRefused) {
         const bool isDialog = entry.type == NameOrOrdinal(kRtDialog);
         for (std::size_t length = 0; length < entry.size; ++length) {
             std::string error;
-            const bool decoded = isDialog ? DecodeDialogTemplate(entry.data, length, &error)
-                                                .has_value()
-                                          : DecodeDib(entry.data, length, &error).has_value();
+            const bool decoded = isDialog
+                                     ? DecodeDialogTemplate(entry.data, length, &error).has_value()
+                                     : DecodeDib(entry.data, length, &error).has_value();
             EXPECT_FALSE(decoded) << "length " << length;
             EXPECT_FALSE(error.empty());
         }

@@ -13,9 +13,13 @@ namespace {
 
 using standin::Module;
 
-std::unique_ptr<Module> LoadVeltrane() { return LoadOrFail(VELTRANE_MODULE); }
+std::unique_ptr<Module> LoadVeltrane() {
+    return LoadOrFail(VELTRANE_MODULE);
+}
 
-std::wstring Text(const MCHAR* text) { return text ? text : L"(null)"; }
+std::wstring Text(const MCHAR* text) {
+    return text ? text : L"(null)";
+}
 
 TEST(PluginModule, DeclaresTheHostVersionItWasBuiltFor) {
     const auto module = LoadVeltrane();

@@ -22,8 +22,8 @@
 #include "core/presets.h"
 #include "plugin/web_pages.h"
 #include "tests/plugin/texmap_fixture.h"
-#include "tests/support/stub_param_dlg.h"
 #include "tests/support/animate_scope.h"
+#include "tests/support/stub_param_dlg.h"
 
 namespace texmap_test {
 namespace {
@@ -47,7 +47,9 @@ constexpr int kChromium = 5;
 constexpr int kCopper = 6;
 
 // Enabled exactly while a metal does not drive the n/k values.
-bool IorEditable(int preset) { return preset <= 0; }
+bool IorEditable(int preset) {
+    return preset <= 0;
+}
 
 // The twelve n/k controls are all `enabled`, and nothing that must stay enabled is not.
 testing::AssertionResult IorControlsAre(const MaterialEditor& editor, bool enabled) {
@@ -85,7 +87,7 @@ testing::AssertionResult ShowsIor(const MaterialEditor& editor, const veltrane::
 using ForeignDlg = StubParamDlg;
 
 class RolloutTest : public TexmapTest {
-protected:
+  protected:
     ParamBlockDesc2& ParamsDesc() { return *Desc().GetParamBlockDesc(0); }
 
     // A new map whose "preset" was set while no rollout was open.

@@ -13,5 +13,7 @@ extern "C" {
 __declspec(dllexport) const MCHAR* ProbeLoadResourceString(int id) {
     return LoadResourceString(id);
 }
-__declspec(dllexport) const MCHAR* ProbeStringBeforeAttach() { return descriptionBeforeAttach; }
+__declspec(dllexport) const MCHAR* ProbeStringBeforeAttach() {
+    return descriptionBeforeAttach;
+}
 }

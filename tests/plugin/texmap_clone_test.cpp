@@ -2,8 +2,8 @@
 // is independent of its original, and does not carry the sub-texmap over.
 
 #include "tests/plugin/texmap_fixture.h"
-#include "tests/support/same_block.h"
 #include "tests/support/animate_scope.h"
+#include "tests/support/same_block.h"
 
 namespace texmap_test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 const TimeValue kTimes[] = {-100, 0, 40, 100, 160, 1000};
 
 class TexmapClone : public TexmapTest {
-protected:
+  protected:
     // As the host clones: through a remap directory of the clone's own.
     static MapPtr CloneOf(Texmap& original) {
         return MapPtr(dynamic_cast<Texmap*>(CloneRefHierarchy(&original)));
@@ -91,9 +91,9 @@ TEST_F(TexmapClone, ChangingOneLeavesTheOtherAlone) {
         changed.gbufID = 1;
 
         // The changed map's block reports to its own map, which applied the metal.
-        EXPECT_TRUE(SameParams(ReadParams(Block(changed), 0),
-                               Metal(2, 3.0f, Block(changed).GetFloat(kHue, 0),
-                                     Block(changed).GetFloat(kSat, 0))));
+        EXPECT_TRUE(SameParams(
+            ReadParams(Block(changed), 0),
+            Metal(2, 3.0f, Block(changed).GetFloat(kHue, 0), Block(changed).GetFloat(kSat, 0))));
         ExpectSameBlock(Block(other), Block(*reference), kAllParamIDs, kTimes);
         EXPECT_EQ(OutputOf(other)->GetInvert(), FALSE);
         EXPECT_EQ(other.gbufID, 9u);

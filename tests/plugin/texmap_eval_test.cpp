@@ -65,9 +65,8 @@ TEST_F(TexmapEval, ANewMapShowsCopper) {
 
 // Records the order of the queries: the tag comes first, then normal, then view.
 class OrderShadeContext : public standin::SimpleShadeContext {
-public:
-    OrderShadeContext()
-        : SimpleShadeContext(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.6f, -0.8f)) {}
+  public:
+    OrderShadeContext() : SimpleShadeContext(Point3(0.0f, 0.0f, 1.0f), Point3(0.0f, 0.6f, -0.8f)) {}
     Point3 Normal() override {
         calls += 'N';
         return SimpleShadeContext::Normal();

@@ -15,22 +15,34 @@ namespace texmap_test {
 
 float& Field(Params& p, ParamID id) {
     switch (id) {
-        case kNRed: return p.ior.nR;
-        case kNGreen: return p.ior.nG;
-        case kNBlue: return p.ior.nB;
-        case kKRed: return p.ior.kR;
-        case kKGreen: return p.ior.kG;
-        case kKBlue: return p.ior.kB;
-        case kGamma: return p.gamma;
-        case kHue: return p.hue;
-        case kSat: return p.sat;
-        default: break;
+        case kNRed:
+            return p.ior.nR;
+        case kNGreen:
+            return p.ior.nG;
+        case kNBlue:
+            return p.ior.nB;
+        case kKRed:
+            return p.ior.kR;
+        case kKGreen:
+            return p.ior.kG;
+        case kKBlue:
+            return p.ior.kB;
+        case kGamma:
+            return p.gamma;
+        case kHue:
+            return p.hue;
+        case kSat:
+            return p.sat;
+        default:
+            break;
     }
     ADD_FAILURE() << "no float parameter " << id;
     std::abort();
 }
 
-float Field(const Params& p, ParamID id) { return Field(const_cast<Params&>(p), id); }
+float Field(const Params& p, ParamID id) {
+    return Field(const_cast<Params&>(p), id);
+}
 
 Params Custom(const veltrane::ComplexIOR& ior, float gamma, float hue, float sat) {
     Params p;
@@ -45,7 +57,9 @@ Params Metal(int preset, float gamma, float hue, float sat) {
     return Custom(veltrane::FindMetalPreset(preset)->ior, gamma, hue, sat);
 }
 
-Params DefaultParams() { return Metal(veltrane::kPresetDefault); }
+Params DefaultParams() {
+    return Metal(veltrane::kPresetDefault);
+}
 
 void WriteParams(IParamBlock2& block, TimeValue t, const Params& p) {
     for (ParamID id : kFloatIDs) block.SetValue(id, t, Field(p, id));
@@ -64,8 +78,7 @@ testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) 
             return testing::AssertionFailure()
                    << "got (" << actual.r << ", " << actual.g << ", " << actual.b << ", "
                    << actual.a << "), expected (" << expected.r << ", " << expected.g << ", "
-                   << expected.b << ", " << expected.a << "); first difference in component "
-                   << i;
+                   << expected.b << ", " << expected.a << "); first difference in component " << i;
         }
     }
     return testing::AssertionSuccess();
@@ -74,17 +87,15 @@ testing::AssertionResult SameBits(const AColor& actual, const AColor& expected) 
 testing::AssertionResult SameParams(const Params& actual, const Params& expected) {
     for (ParamID id : kFloatIDs) {
         if (Bits(Field(actual, id)) != Bits(Field(expected, id))) {
-            return testing::AssertionFailure() << "parameter " << id << " is "
-                                               << Field(actual, id) << ", expected "
-                                               << Field(expected, id);
+            return testing::AssertionFailure() << "parameter " << id << " is " << Field(actual, id)
+                                               << ", expected " << Field(expected, id);
         }
     }
     return testing::AssertionSuccess();
 }
 
 AColor Reflectance(const Point3& n, const Point3& v, const Params& p) {
-    const veltrane::AColor c =
-        veltrane::EvalReflectance({n.x, n.y, n.z}, {v.x, v.y, v.z}, p);
+    const veltrane::AColor c = veltrane::EvalReflectance({n.x, n.y, n.z}, {v.x, v.y, v.z}, p);
     return AColor(c.r, c.g, c.b, c.a);
 }
 
@@ -138,7 +149,9 @@ RecordingMap::RecordingMap(IParamBlock2& block, MapID id) : RecordingParamMap(&b
     standin::AttachParamMap(block, *this);
 }
 
-RecordingMap::~RecordingMap() { standin::DetachParamMap(*GetParamBlock(), *this); }
+RecordingMap::~RecordingMap() {
+    standin::DetachParamMap(*GetParamBlock(), *this);
+}
 
 Interval CountingOutput::SpanAround(TimeValue t) {
     const TimeValue start = t - ((t % 100) + 100) % 100;
@@ -199,7 +212,9 @@ void TexmapTest::RegisterClass() {
     registered_ = true;
 }
 
-IParamBlock2& TexmapTest::Block(Texmap& map) { return *map.GetParamBlock(0); }
+IParamBlock2& TexmapTest::Block(Texmap& map) {
+    return *map.GetParamBlock(0);
+}
 
 void TexmapScene::SetUp() {
     TexmapTest::SetUp();

@@ -40,12 +40,12 @@ enum : ParamID {
 };
 
 // Every parameter with a value of its own: all but the output.
-constexpr ParamID kAllParamIDs[] = {kPreset, kNRed, kNGreen, kNBlue, kKRed,
-                                    kKGreen, kKBlue, kGamma, kHue, kSat};
+constexpr ParamID kAllParamIDs[] = {kPreset, kNRed,  kNGreen, kNBlue, kKRed,
+                                    kKGreen, kKBlue, kGamma,  kHue,   kSat};
 constexpr ParamID kIorIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen, kKBlue};
 // The nine float parameters that evaluation reads.
-constexpr ParamID kFloatIDs[] = {kNRed, kNGreen, kNBlue, kKRed, kKGreen,
-                                 kKBlue, kGamma, kHue, kSat};
+constexpr ParamID kFloatIDs[] = {kNRed,  kNGreen, kNBlue, kKRed, kKGreen,
+                                 kKBlue, kGamma,  kHue,   kSat};
 
 using MapPtr = std::unique_ptr<Texmap, DeleteThisDeleter>;
 
@@ -97,7 +97,7 @@ void LoadSilently(IParamBlock2& target, IParamBlock2& source);
 // A recording parameter map attached to its block on construction and detached on
 // destruction: it must go before its block.
 class RecordingMap : public RecordingParamMap {
-public:
+  public:
     explicit RecordingMap(IParamBlock2& block, MapID id = 0);
     ~RecordingMap() override;
     RecordingMap(const RecordingMap&) = delete;
@@ -107,7 +107,7 @@ public:
 // An output stage of the test's own, put in as reference 1: it tints every colour, holds
 // for one 100-tick span around the update time, and counts what the map asks of it.
 class CountingOutput : public TextureOutput {
-public:
+  public:
     static Interval SpanAround(TimeValue t);
 
     AColor Filter(AColor c) override;
@@ -130,7 +130,7 @@ public:
     int filters = 0;
     std::vector<TimeValue> updates;
 
-protected:
+  protected:
     RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
                                BOOL) override {
         return REF_SUCCEED;
@@ -140,7 +140,7 @@ protected:
 // Loads the module for each test and creates maps through its class descriptor. Every map
 // must be deleted before the test ends: its code lives in the module.
 class TexmapTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -153,7 +153,7 @@ protected:
 
     static IParamBlock2& Block(Texmap& map);
 
-private:
+  private:
     std::unique_ptr<standin::Module> module_;
     ClassDesc* desc_ = nullptr;
     bool registered_ = false;
@@ -162,7 +162,7 @@ private:
 // Scene files of maps: the class is registered until the test ends, so that a scene file
 // can recreate maps.
 class TexmapScene : public TexmapTest {
-protected:
+  protected:
     void SetUp() override;
     // A new map held by `scene`, which deletes it when it goes.
     Texmap* AddNewMap(standin::SceneRoots& scene);

@@ -17,7 +17,9 @@ using TexmapParams = TexmapTest;
 // Nothing derives from the map: the host makes it through its class descriptor only.
 static_assert(std::is_final_v<Veltrane>);
 
-std::wstring Text(const MSTR& s) { return s.data(); }
+std::wstring Text(const MSTR& s) {
+    return s.data();
+}
 
 TEST_F(TexmapParams, IdentityAndStructureOfANewMap) {
     MapPtr map = NewMap();

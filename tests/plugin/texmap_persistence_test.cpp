@@ -9,8 +9,8 @@
 #include <standin/scene_roots.h>
 
 #include "tests/plugin/texmap_fixture.h"
-#include "tests/support/same_block.h"
 #include "tests/support/animate_scope.h"
+#include "tests/support/same_block.h"
 
 namespace texmap_test {
 namespace {
@@ -22,8 +22,8 @@ using TexmapPersistence = TexmapTest;
 
 // One chunk in the stand-in's stream format (chunk_stream.h).
 Bytes Chunk(USHORT id, const Bytes& payload, bool container) {
-    const auto word = static_cast<std::uint32_t>(payload.size()) |
-                      (container ? standin::kChunkContainerBit : 0u);
+    const auto word =
+        static_cast<std::uint32_t>(payload.size()) | (container ? standin::kChunkContainerBit : 0u);
     Bytes out = {static_cast<std::uint8_t>(id & 0xff), static_cast<std::uint8_t>(id >> 8)};
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(word >> (8 * i)));
     out.insert(out.end(), payload.begin(), payload.end());
@@ -78,7 +78,7 @@ TEST_F(TexmapPersistence, SaveWritesOneHeaderChunkHoldingTheBaseData) {
     EXPECT_EQ(reader.CurChunkID(), kHeaderChunk);
     const Bytes payload(saved.begin() + standin::kChunkHeaderSize,
                         saved.begin() + static_cast<std::ptrdiff_t>(standin::kChunkHeaderSize +
-                                                                      reader.Remaining()));
+                                                                    reader.Remaining()));
     EXPECT_EQ(reader.CloseChunk(), IO_OK);
     EXPECT_EQ(reader.OpenChunk(), IO_END);
 
@@ -90,7 +90,7 @@ TEST_F(TexmapPersistence, SaveWritesOneHeaderChunkHoldingTheBaseData) {
 
 // A writer that refuses every byte, as a full disk would.
 class FailingSave : public ISave {
-public:
+  public:
     void BeginChunk(USHORT) override { ++depth; }
     void EndChunk() override { --depth; }
     IOResult Write(const void*, ULONG, ULONG* nwrit) override {
@@ -111,7 +111,7 @@ TEST_F(TexmapPersistence, AFailedWriteIsReported) {
 
 // A reader whose every chunk fails to close, as a stream damaged past a chunk's end would.
 class FailingClose : public standin::ChunkReader {
-public:
+  public:
     using ChunkReader::ChunkReader;
     IOResult CloseChunk() override {
         ChunkReader::CloseChunk();
@@ -173,9 +173,9 @@ TEST_F(TexmapPersistence, DamagedStreamsGiveIOError) {
         const bool betweenChunks =
             length == 0 || std::find(ends.begin(), ends.end(), length) != ends.end();
         MapPtr map = NewMap();
-        EXPECT_EQ(LoadInto(*map, Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(
-                                                                        length))),
-                  betweenChunks ? IO_OK : IO_ERROR);
+        EXPECT_EQ(
+            LoadInto(*map, Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length))),
+            betweenChunks ? IO_OK : IO_ERROR);
     }
 
     // The map's chunk intact on the outside, its content cut: each inner chunk claims more
@@ -297,9 +297,9 @@ TEST_F(TexmapScene, RoundTripsLoseNothing) {
 
         // The loaded block reports its changes to the loaded map.
         Block(*map).SetValue(kPreset, 0, 5);
-        EXPECT_TRUE(SameParams(ReadParams(Block(*map), 0),
-                               Metal(5, Block(*map).GetFloat(kGamma, 0),
-                                     Block(*map).GetFloat(kHue, 0), Block(*map).GetFloat(kSat, 0))));
+        EXPECT_TRUE(SameParams(ReadParams(Block(*map), 0), Metal(5, Block(*map).GetFloat(kGamma, 0),
+                                                                 Block(*map).GetFloat(kHue, 0),
+                                                                 Block(*map).GetFloat(kSat, 0))));
     }
 }
 
@@ -312,9 +312,9 @@ TEST_F(TexmapScene, ASubTexmapTravelsWithItsMap) {
     const Bytes bytes = Save(scene);
 
     standin::SceneRoots loaded;
-    ASSERT_EQ(standin::LoadScene(bytes.data(), bytes.size(), standin::ClassDirectory::Host(),
-                                 loaded),
-              IO_OK);
+    ASSERT_EQ(
+        standin::LoadScene(bytes.data(), bytes.size(), standin::ClassDirectory::Host(), loaded),
+        IO_OK);
     auto* map = dynamic_cast<Texmap*>(loaded.Get(0));
     ASSERT_NE(map, nullptr);
     Texmap* loadedSub = map->GetSubTexmap(0);
@@ -337,8 +337,7 @@ TEST_F(TexmapScene, TruncatedScenesFailAtEveryLength) {
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         SCOPED_TRACE(length);
         standin::SceneRoots loaded;
-        EXPECT_EQ(standin::LoadScene(bytes.data(), length, standin::ClassDirectory::Host(),
-                                     loaded),
+        EXPECT_EQ(standin::LoadScene(bytes.data(), length, standin::ClassDirectory::Host(), loaded),
                   IO_ERROR);
         EXPECT_EQ(loaded.Count(), 0);
     }

@@ -95,7 +95,7 @@ TEST_F(TexmapPreset, AnOpenRolloutIsRedrawnAndItsNkControlsFollowThePreset) {
         BOOL enabled;
     };
     const Step steps[] = {
-        {3, true, FALSE},  {0, false, TRUE},  {-1, false, TRUE}, {8, true, FALSE},
+        {3, true, FALSE},   {0, false, TRUE}, {-1, false, TRUE}, {8, true, FALSE},
         {11, false, FALSE}, {0, false, TRUE}, {10, true, FALSE}, {INT_MIN, false, TRUE},
     };
     const veltrane::ComplexIOR typed = {20.0f, 21.0f, 22.0f, 23.0f, 24.0f, 25.0f};
@@ -116,8 +116,8 @@ TEST_F(TexmapPreset, AnOpenRolloutIsRedrawnAndItsNkControlsFollowThePreset) {
         for (ParamID id : kIorIDs) expected.push_back(RecordingMap::Invalidated(id, 0));
         for (ParamID id : kIorIDs) expected.push_back(RecordingMap::Enabled(id, step.enabled));
         EXPECT_EQ(rollout.calls, expected);
-        EXPECT_TRUE(HoldsIor(block, step.writesRow ? veltrane::FindMetalPreset(step.preset)->ior
-                                                   : typed));
+        EXPECT_TRUE(
+            HoldsIor(block, step.writesRow ? veltrane::FindMetalPreset(step.preset)->ior : typed));
     }
 }
 

@@ -15,7 +15,7 @@ const Point3 kN(0.3f, -0.5f, 0.8f);
 const Point3 kV(-0.2f, 0.7f, -0.4f);
 
 // Differ from each other in every one of the nine values.
-const Params kFirst = Metal(3, 2.2f, 20.0f, 10.0f);                          // gold
+const Params kFirst = Metal(3, 2.2f, 20.0f, 10.0f);  // gold
 const Params kSecond = Custom({1.5f, 0.9f, 2.1f, 0.4f, 3.3f, 1.7f}, 0.7f, -45.0f, -30.0f);
 
 // A map evaluated with kFirst whose block holds kSecond without the map having been told.
@@ -25,7 +25,7 @@ struct Stale {
 };
 
 class TexmapStaleUpdate : public TexmapTest {
-protected:
+  protected:
     Stale MakeStale(const Params& before, const Params& after) {
         Stale s{NewMap(), NewMap()};
         WriteParams(Block(*s.map), 0, before);
@@ -118,8 +118,8 @@ TEST_F(TexmapUpdate, ValidityIsForeverUnanimatedAndNarrowedByKeys) {
     const Sample samples[] = {
         {-50, Interval(TIME_NegInfinity, 0)},
         {0, Interval(TIME_NegInfinity, 0)},
-        {50, Interval(50, 50)},    // n red between two different keys
-        {100, Interval(100, 100)}, // hue still moving
+        {50, Interval(50, 50)},     // n red between two different keys
+        {100, Interval(100, 100)},  // hue still moving
         {400, Interval(300, TIME_PosInfinity)},
     };
     for (const Sample& s : samples) {
@@ -148,8 +148,8 @@ TEST_F(TexmapUpdate, TheOutputStageNarrowsTheValidity) {
         Interval validity;
     };
     const Step steps[] = {
-        {50, true, Interval(0, 99)},     {99, false, Interval(0, 99)},
-        {0, false, Interval(0, 99)},     {150, true, Interval(100, 199)},
+        {50, true, Interval(0, 99)},      {99, false, Interval(0, 99)},
+        {0, false, Interval(0, 99)},      {150, true, Interval(100, 199)},
         {100, false, Interval(100, 199)}, {-1, true, Interval(-100, -1)},
     };
     for (const Step& step : steps) {

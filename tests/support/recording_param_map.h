@@ -9,7 +9,7 @@
 #include <iparamm2.h>
 
 class RecordingParamMap : public IParamMap2 {
-public:
+  public:
     struct Call {
         char what;  // 'I' Invalidate(id, tab), 'E' Enable(id, on, tab), 'A' Invalidate()
         ParamID id;
@@ -40,7 +40,7 @@ public:
     std::vector<Call> calls;
     ParamMap2UserDlgProc* userProc = nullptr;  // the last procedure handed over, not owned
 
-private:
+  private:
     IParamBlock2* block_;
     MapID id_;
 };

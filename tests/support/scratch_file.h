@@ -8,7 +8,7 @@
 #include <string>
 
 class ScratchFile {
-public:
+  public:
     ScratchFile(const std::string& name, const std::string& contents)
         : path_(std::filesystem::temp_directory_path() /
                 (std::to_string(::getpid()) + "-" + name)) {
@@ -23,6 +23,6 @@ public:
 
     std::string Path() const { return path_.string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };

@@ -8,7 +8,7 @@
 #include <Materials/ParamDlg.h>
 
 class StubParamDlg : public ParamDlg {
-public:
+  public:
     Class_ID ClassID() override { return Class_ID(0x7E57, 0xD16); }
     void SetThing(ReferenceTarget* m) override {
         thing = m;

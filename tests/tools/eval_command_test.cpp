@@ -119,18 +119,21 @@ TEST(EvalBatch, StopsAtTheFirstLineThatIsNotTenNumbers) {
     };
     const Case cases[] = {
         {"1 2 3\n", "", "line 1: expected 10 numbers, found 3\n", "too few"},
-        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut, "line 4: expected 10 numbers, found more: '1'\n",
+        {good + "# c\n\n1 1 1 1 1 1 1 0 0 1 1\n" + good, goodOut,
+         "line 4: expected 10 numbers, found more: '1'\n",
          "too many; comments and blanks are counted"},
         {good + "1 1 1 1 1 1 1 0 0 +-1\n", goodOut,
          "line 2: expected 10 numbers, '+-1' (number 10) is not a number\n", "two signs"},
-        {"1 1 1 1 1 1 1 0 0 1x\n", "", "line 1: expected 10 numbers, '1x' (number 10) is not a number\n",
-         "trailing junk"},
-        {"0x1 1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers, '0x1' (number 1) is not a number\n",
-         "hexadecimal"},
-        {"1,1 1 1 1 1 1 0 0 1\n", "", "line 1: expected 10 numbers, '1,1' (number 1) is not a number\n",
-         "comma"},
-        {good + "1 1 1 1 1 1 1 0 0", goodOut, "line 2: expected 10 numbers, found 9\n", "last line short"},
-        {std::string(3u << 20, ' ') + "x\n", "", "line 1: expected 10 numbers, found a line longer than 1 MiB\n",
+        {"1 1 1 1 1 1 1 0 0 1x\n", "",
+         "line 1: expected 10 numbers, '1x' (number 10) is not a number\n", "trailing junk"},
+        {"0x1 1 1 1 1 1 1 0 0 1\n", "",
+         "line 1: expected 10 numbers, '0x1' (number 1) is not a number\n", "hexadecimal"},
+        {"1,1 1 1 1 1 1 0 0 1\n", "",
+         "line 1: expected 10 numbers, '1,1' (number 1) is not a number\n", "comma"},
+        {good + "1 1 1 1 1 1 1 0 0", goodOut, "line 2: expected 10 numbers, found 9\n",
+         "last line short"},
+        {std::string(3u << 20, ' ') + "x\n", "",
+         "line 1: expected 10 numbers, found a line longer than 1 MiB\n",
          "a line longer than the buffer"},
     };
     for (const Case& c : cases) {
@@ -174,7 +177,8 @@ TEST(EvalCommand, ReportsOneSampleForPeople) {
 
 TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
     const std::string evalOptions =
-        "--help, --preset, --n, --k, --hue, --sat, --gamma, --angle, --mu, --batch, --via-plugin, --module";
+        "--help, --preset, --n, --k, --hue, --sat, --gamma, --angle, --mu, --batch, --via-plugin, "
+        "--module";
     struct Case {
         std::vector<std::string> args;
         std::string err;
@@ -190,7 +194,8 @@ TEST(EvalCommand, UsageErrorsNameTheBadValueAndTheChoices) {
         {{"eval", "--preset", "gold", "--mu", "1", "stray"},
          "veltrane eval: unexpected argument 'stray' (valid options: " + evalOptions + ")\n"},
         {{"render"}, "veltrane: unknown command 'render' (valid commands: " VALID_COMMANDS ")\n"},
-        {{}, "veltrane: missing command (valid commands: " VALID_COMMANDS "; see veltrane --help)\n"},
+        {{},
+         "veltrane: missing command (valid commands: " VALID_COMMANDS "; see veltrane --help)\n"},
         {{"eval", "--preset", "gold", "--hue", "abc", "--mu", "1"},
          "veltrane eval: --hue: 'abc' is not a number (valid: a decimal such as -12.5 or 1e-3, "
          "nan, inf)\n"},

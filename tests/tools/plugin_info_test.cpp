@@ -29,19 +29,19 @@ TEST(PluginInfo, ListsTheModuleAndItsClass) {
     const ToolRun run = PluginInfo(VELTRANE_MODULE);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out,
-              "module            " VELTRANE_MODULE "\n"
-              "LibVersion        0x6D604400 (release 28000, API 68, revision 0)\n"
-              "LibDescription    Complex IOR TexMap\n"
-              "LibNumberClasses  1\n"
-              "class 0\n"
-              "  ClassName              Veltrane\n"
-              "  NonLocalizedClassName  Veltrane\n"
-              "  InternalName           Veltrane\n"
-              "  Category               Standard\n"
-              "  ClassID                0x9F6ECB34 0x768F22AB\n"
-              "  SuperClassID           0xC10\n"
-              "  IsPublic               1\n");
+    EXPECT_EQ(run.out, "module            " VELTRANE_MODULE
+                       "\n"
+                       "LibVersion        0x6D604400 (release 28000, API 68, revision 0)\n"
+                       "LibDescription    Complex IOR TexMap\n"
+                       "LibNumberClasses  1\n"
+                       "class 0\n"
+                       "  ClassName              Veltrane\n"
+                       "  NonLocalizedClassName  Veltrane\n"
+                       "  InternalName           Veltrane\n"
+                       "  Category               Standard\n"
+                       "  ClassID                0x9F6ECB34 0x768F22AB\n"
+                       "  SuperClassID           0xC10\n"
+                       "  IsPublic               1\n");
 }
 
 TEST(PluginInfo, UnusableFilesGiveOneLineAndStatusTwo) {
@@ -74,18 +74,17 @@ TEST(PluginInfo, TruncatedModulesAreRefused) {
     const std::string whole = FileContents(VELTRANE_MODULE);
     const std::size_t mapped = SegmentsEnd(whole);
     ASSERT_GT(mapped, 4096u);
-    const std::size_t lengths[] = {0,          4,          63,             64,
-                                   200,        4096,       mapped / 4,     mapped / 2,
-                                   mapped * 3 / 4, mapped - 1};
+    const std::size_t lengths[] = {
+        0, 4, 63, 64, 200, 4096, mapped / 4, mapped / 2, mapped * 3 / 4, mapped - 1};
     for (std::size_t length : lengths) {
         SCOPED_TRACE(length);
         const ScratchFile cut("plugin-info-cut.so", whole.substr(0, length));
         const ToolRun run = PluginInfo(cut.Path());
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind("cannot load module '" + cut.Path() + "': not a loadable module (",
-                                0),
-                  0u)
+        EXPECT_EQ(
+            run.err.rfind("cannot load module '" + cut.Path() + "': not a loadable module (", 0),
+            0u)
             << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
     }

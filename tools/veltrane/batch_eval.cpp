@@ -23,7 +23,9 @@ constexpr int kNumbersPerLine = 10;
 
 // A byte count for read() and write(), whose count is a size_t on POSIX and an unsigned int
 // in the Windows C runtime; both buffers are far smaller than either limit.
-unsigned IoCount(std::size_t bytes) { return static_cast<unsigned>(bytes); }
+unsigned IoCount(std::size_t bytes) {
+    return static_cast<unsigned>(bytes);
+}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -31,8 +33,8 @@ bool IsBlank(char c) {
 
 // What is wrong with a line that is not ten numbers.
 struct LineProblem {
-    int found = 0;              // numbers read before the problem
-    std::string_view token;     // the word that is not a number, or the first extra word
+    int found = 0;           // numbers read before the problem
+    std::string_view token;  // the word that is not a number, or the first extra word
 };
 
 std::string_view NextWord(const char*& first, const char* last) {

@@ -9,8 +9,9 @@ namespace veltrane::tools {
 
 /// Reads lines "nR nG nB kR kG kB mu hue sat gamma" from inFd until its end and writes
 /// "r g b a" for each to outFd, every value as printf's %.9g of the float, so that it reads
-/// back to the same float, as `evaluator` computes it (N = (0, 0, 1), V = (0, 0, -mu)). Blank lines and lines whose first non-blank character is '#' are
-/// skipped. Memory stays constant however long the input.
+/// back to the same float, as `evaluator` computes it (N = (0, 0, 1), V = (0, 0, -mu)). Blank lines
+/// and lines whose first non-blank character is '#' are skipped. Memory stays constant however long
+/// the input.
 ///
 /// Returns 0 at the end of the input. A line that is not ten numbers stops the run after
 /// the lines before it were written: "line N: expected 10 numbers, " and what was found

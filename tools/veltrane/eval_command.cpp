@@ -135,8 +135,8 @@ void AddEvalCommand(CLI::App& app) {
         AddTextOption(*eval, "--mu", options->mu, "X", "Facing value |N.V| instead of an angle");
     CLI::Option* batch =
         eval->add_flag("--batch", options->batch, "Evaluate lines of ten numbers from stdin");
-    CLI::Option* viaPlugin = eval->add_flag(
-        "--via-plugin", options->viaPlugin, "Evaluate through the loaded plug-in module");
+    CLI::Option* viaPlugin = eval->add_flag("--via-plugin", options->viaPlugin,
+                                            "Evaluate through the loaded plug-in module");
     AddTextOption(*eval, "--module", options->module, "FILE", "Plug-in module for --via-plugin")
         ->capture_default_str()
         ->needs(viaPlugin);

@@ -1,8 +1,8 @@
 #include "tools/veltrane/plugin_info_command.h"
 
-#include <CLI/CLI.hpp>
 #include <plugapi.h>
 #include <standin/module_loader.h>
+#include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <ostream>
@@ -24,7 +24,9 @@ std::string Hex(unsigned long value) {
     return text;
 }
 
-std::string Text(const MCHAR* text) { return text ? WideToUtf8(text) : "(null)"; }
+std::string Text(const MCHAR* text) {
+    return text ? WideToUtf8(text) : "(null)";
+}
 
 void PrintClass(int index, ClassDesc* desc, std::ostream& out) {
     out << "class " << index << '\n';
@@ -60,7 +62,8 @@ int ListModule(const std::string& modulePath, std::ostream& report, std::ostream
 
     // The host initialises a module before asking for its classes and refuses it otherwise.
     if (!module->LibInitialize()) {
-        err << "cannot use module '" << Escaped(modulePath) << "': its LibInitialize returned FALSE\n";
+        err << "cannot use module '" << Escaped(modulePath)
+            << "': its LibInitialize returned FALSE\n";
         return kExitLoadFailure;
     }
     report << "LibDescription    " << Text(module->LibDescription()) << '\n';
@@ -90,7 +93,9 @@ void AddPluginInfoCommand(CLI::App& app) {
     CLI::App* command = AddCommand(
         app, "plugin-info", "Load a plug-in module as the host does and list its classes",
         [modulePath] { return RunPluginInfo(*modulePath, std::cout, std::cerr); });
-    command->add_option("MODULE", *modulePath, "Module file (default: the module built with this tool)")
+    command
+        ->add_option("MODULE", *modulePath,
+                     "Module file (default: the module built with this tool)")
         ->capture_default_str();
 }
 

@@ -16,14 +16,14 @@ struct SampleInput {
 
 /// Evaluates samples: directly with the shading core, or through the plug-in module.
 class SampleEvaluator {
-public:
+  public:
     virtual ~SampleEvaluator() = default;
     virtual AColor Evaluate(const SampleInput& sample) = 0;
 };
 
 /// EvalReflectance of the shading core.
 class CoreEvaluator final : public SampleEvaluator {
-public:
+  public:
     AColor Evaluate(const SampleInput& sample) override;
 };
 

@@ -4,7 +4,7 @@
 #include "point3.h"
 
 class Box3 {
-public:
+  public:
     Point3 pmin{1e30f, 1e30f, 1e30f};
     Point3 pmax{-1e30f, -1e30f, -1e30f};
 

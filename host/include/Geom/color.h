@@ -7,7 +7,7 @@
 class AColor;
 
 class Color {
-public:
+  public:
     float r = 0.0f, g = 0.0f, b = 0.0f;
 
     Color() = default;

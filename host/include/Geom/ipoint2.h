@@ -2,7 +2,7 @@
 #pragma once
 
 class IPoint2 {
-public:
+  public:
     int x = 0, y = 0;
 
     IPoint2() = default;

@@ -8,7 +8,7 @@ class Matrix3 {
     Point3 m[4] = {Point3(1.0f, 0.0f, 0.0f), Point3(0.0f, 1.0f, 0.0f), Point3(0.0f, 0.0f, 1.0f),
                    Point3(0.0f, 0.0f, 0.0f)};
 
-public:
+  public:
     Matrix3() = default;
     Matrix3(const Point3& U, const Point3& V, const Point3& N, const Point3& T) : m{U, V, N, T} {}
 

@@ -2,7 +2,7 @@
 #pragma once
 
 class Point2 {
-public:
+  public:
     float x = 0.0f, y = 0.0f;
 
     Point2() = default;

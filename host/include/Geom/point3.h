@@ -11,7 +11,7 @@ class AColor;
 class Point4;
 
 class Point3 {
-public:
+  public:
     float x = 0.0f, y = 0.0f, z = 0.0f;
 
     Point3() = default;

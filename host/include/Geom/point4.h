@@ -2,7 +2,7 @@
 #pragma once
 
 class Point4 {
-public:
+  public:
     float x = 0.0f, y = 0.0f, z = 0.0f, w = 0.0f;
 
     Point4() = default;

@@ -17,7 +17,7 @@ class ReferenceTarget;
 #define MAPSLOT_BACKGROUND 3
 
 class STANDIN_EXPORT ISubMap : public MaxHeapOperators {
-public:
+  public:
     CoreExport virtual ~ISubMap();
     virtual int NumSubTexmaps() { return 0; }
     virtual Texmap* GetSubTexmap(int i) {

@@ -20,7 +20,7 @@ class STANDIN_EXPORT MtlBase : public ReferenceTarget, public ISubMap {
     ULONG mtlFlags;
     int defaultSlotType;
 
-public:
+  public:
     ULONG gbufID;
 
     CoreExport MtlBase();

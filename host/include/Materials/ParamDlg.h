@@ -9,7 +9,7 @@
 class ReferenceTarget;
 
 class STANDIN_EXPORT ParamDlg : public InterfaceServer {
-public:
+  public:
     virtual Class_ID ClassID() = 0;
     virtual void SetThing(ReferenceTarget* m) = 0;
     virtual ReferenceTarget* GetThing() = 0;

@@ -10,7 +10,7 @@
 class ShadeContext;
 
 class STANDIN_EXPORT Texmap : public MtlBase {
-public:
+  public:
     int cacheID;
 
     CoreExport Texmap();

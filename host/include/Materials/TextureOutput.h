@@ -9,7 +9,7 @@
 #include "MtlBase.h"
 
 class STANDIN_EXPORT TextureOutput : public MtlBase {
-public:
+  public:
     virtual AColor Filter(AColor c) = 0;
     virtual float Filter(float f) = 0;
     virtual Point3 Filter(Point3 p) = 0;

@@ -21,12 +21,12 @@ enum RefFrame { REF_CAMERA = 0, REF_WORLD, REF_OBJECT };
 enum SCMode { SCMODE_NORMAL, SCMODE_SHADOW };
 
 class STANDIN_EXPORT ShadeOutput {
-public:
+  public:
     int gbufId = 0;
 };
 
 class STANDIN_EXPORT ShadeContext : public InterfaceServer {
-public:
+  public:
     SCMode mode;
     BOOL doMaps, filterMaps, shadow, backFace;
     int mtlNum;

@@ -20,7 +20,7 @@ inline constexpr std::uint32_t kChunkContainerBit = 0x80000000u;
 
 // Writes chunks into a byte buffer.
 class STANDIN_EXPORT ChunkWriter : public ISave {
-public:
+  public:
     void BeginChunk(USHORT id) override;
     void EndChunk() override;
     // IO_ERROR outside a chunk or inside a chunk that holds chunks.
@@ -34,7 +34,7 @@ public:
     // The stream; complete when Depth() is 0.
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 
-private:
+  private:
     struct Open {
         std::size_t header;
         bool hasData = false;
@@ -49,7 +49,7 @@ private:
 // the caller and also remembered, so that a caller can tell whether anything went wrong
 // even if the code it called ignored a result.
 class STANDIN_EXPORT ChunkReader : public ILoad {
-public:
+  public:
     ChunkReader(const std::uint8_t* data, std::size_t size);
     ~ChunkReader() override;
 
@@ -71,7 +71,7 @@ public:
     }
     bool Damaged() const { return damaged_; }
 
-private:
+  private:
     struct Frame {
         USHORT id;
         ChunkType type;

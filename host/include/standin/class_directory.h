@@ -11,7 +11,7 @@
 namespace standin {
 
 class STANDIN_EXPORT ClassDirectory {
-public:
+  public:
     // Knows the host's own classes (the default texture output) from the start.
     ClassDirectory();
 
@@ -26,7 +26,7 @@ public:
     ClassDesc* Find(SClass_ID sclass, Class_ID cid) const;
     int Count() const { return static_cast<int>(classes_.size()); }
 
-private:
+  private:
     std::vector<ClassDesc*> classes_;
 };
 

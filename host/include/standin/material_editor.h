@@ -27,7 +27,7 @@ namespace standin {
 // The editor watches the object it shows: deleting the object closes its dialog. It never
 // deletes the object itself. Use it on the thread that owns the scene, like the host's UI.
 class STANDIN_EXPORT MaterialEditor : public IMtlParams {
-public:
+  public:
     MaterialEditor();
     // Closes the open dialog.
     ~MaterialEditor() override;
@@ -59,7 +59,7 @@ public:
     Rollout* FindRollout(int id) const;
     const Control* FindControl(int id) const;
 
-private:
+  private:
     class Watcher;
 
     // Drops the dialog and the object without deleting either.

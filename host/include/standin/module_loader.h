@@ -13,11 +13,11 @@
 namespace standin {
 
 class STANDIN_EXPORT Module {
-public:
+  public:
     // Loads the module file at `path`. On failure returns null and sets `*error` to one line
     // naming the file and what is wrong: a missing file; not a regular file (a
-    // directory, a device or a named pipe, which opening would wait on); not a loadable module (not an ELF
-    // shared object for this machine, cut short, or refused by the dynamic loader); DllMain
+    // directory, a device or a named pipe, which opening would wait on); not a loadable module (not
+    // an ELF shared object for this machine, cut short, or refused by the dynamic loader); DllMain
     // refused the attach; the exports it lacks. Nothing stays loaded then.
     static std::unique_ptr<Module> Load(const std::string& path, std::string* error);
 
@@ -43,7 +43,7 @@ public:
     // dependencies); null if it has none of that name.
     void* FindExport(const char* name) const;
 
-private:
+  private:
     using DllMainFn = BOOL (*)(HINSTANCE, DWORD, LPVOID);
     using LibDescriptionFn = const MCHAR* (*)();
     using LibNumberClassesFn = int (*)();

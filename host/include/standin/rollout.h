@@ -14,13 +14,13 @@ namespace standin {
 
 // Notification codes a control sends with WM_COMMAND (HIWORD of wParam), and the custom
 // spinner's message; the plug-in reads none of them, so <windows.h> does not declare them.
-constexpr WORD kBnClicked = 0;       // BN_CLICKED
-constexpr WORD kCbnSelChange = 1;    // CBN_SELCHANGE
-constexpr WORD kCbnSetFocus = 3;     // CBN_SETFOCUS
-constexpr WORD kCbnKillFocus = 4;    // CBN_KILLFOCUS
-constexpr WORD kCbnEditChange = 5;   // CBN_EDITCHANGE
-constexpr WORD kCbnDropDown = 7;     // CBN_DROPDOWN
-constexpr WORD kEnChange = 0x0300;   // EN_CHANGE
+constexpr WORD kBnClicked = 0;      // BN_CLICKED
+constexpr WORD kCbnSelChange = 1;   // CBN_SELCHANGE
+constexpr WORD kCbnSetFocus = 3;    // CBN_SETFOCUS
+constexpr WORD kCbnKillFocus = 4;   // CBN_KILLFOCUS
+constexpr WORD kCbnEditChange = 5;  // CBN_EDITCHANGE
+constexpr WORD kCbnDropDown = 7;    // CBN_DROPDOWN
+constexpr WORD kEnChange = 0x0300;  // EN_CHANGE
 // CC_SPINNER_CHANGE (WM_USER + 600; the value is from custcont.h, unconfirmed for 2026):
 // LOWORD(wParam) the spinner's ID, HIWORD(wParam) FALSE for a click rather than a drag.
 constexpr UINT kCcSpinnerChange = 0x0400 + 600;
@@ -37,16 +37,16 @@ struct ComboItem {
 // One control of a rollout, in template order. Parameters bound to it are refreshed from
 // the block at the editor's time when the map redraws them.
 struct Control {
-    int id = 0;                // -1 for statics that nothing addresses
-    std::wstring className;    // "CustEdit", "SpinnerControl", "CustButton", or the standard
-                               // class a template atom stands for ("ComboBox", "Static", ...)
-    std::wstring text;         // what it shows: the value of an edit field, the selected
-                               // item of a combo box, the caption of a button or static
-    DWORD style = 0;           // window style bits from the template
+    int id = 0;              // -1 for statics that nothing addresses
+    std::wstring className;  // "CustEdit", "SpinnerControl", "CustButton", or the standard
+                             // class a template atom stands for ("ComboBox", "Static", ...)
+    std::wstring text;       // what it shows: the value of an edit field, the selected
+                             // item of a combo box, the caption of a button or static
+    DWORD style = 0;         // window style bits from the template
     bool enabled = true;
-    int invalidations = 0;     // redraws asked for with Invalidate on its parameter
+    int invalidations = 0;  // redraws asked for with Invalidate on its parameter
 
-    ParamID paramId = -1;      // the bound parameter, -1 if none
+    ParamID paramId = -1;  // the bound parameter, -1 if none
     // Spinners (and their edit fields): value shown, limits and the step of one click.
     float value = 0.0f;
     float minValue = 0.0f;
@@ -64,7 +64,7 @@ struct Control {
 // controls and actions that do not fit the control. Each action returns whether it was
 // taken.
 class STANDIN_EXPORT Rollout {
-public:
+  public:
     virtual ~Rollout();
 
     // The title string of the rollout, from the module's string table.
@@ -92,6 +92,8 @@ public:
 };
 
 // The rollout behind a parameter map that the material editor built; null for others.
-inline Rollout* RolloutOf(IParamMap2* map) { return dynamic_cast<Rollout*>(map); }
+inline Rollout* RolloutOf(IParamMap2* map) {
+    return dynamic_cast<Rollout*>(map);
+}
 
 }  // namespace standin

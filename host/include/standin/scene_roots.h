@@ -10,7 +10,7 @@
 namespace standin {
 
 class STANDIN_EXPORT SceneRoots final : public ReferenceMaker {
-public:
+  public:
     SceneRoots();
     ~SceneRoots() override;
 
@@ -26,12 +26,12 @@ public:
     int NumRefs() override;
     RefTargetHandle GetReference(int i) override;
 
-protected:
+  protected:
     void SetReference(int i, RefTargetHandle rtarg) override;
     RefResult NotifyRefChanged(const Interval& changeInt, RefTargetHandle hTarget, PartID& partID,
                                RefMessage message, BOOL propagate) override;
 
-private:
+  private:
     std::vector<ReferenceTarget*> roots_;
 };
 

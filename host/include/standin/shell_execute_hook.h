@@ -35,7 +35,7 @@ STANDIN_EXPORT ShellExecuteHook SetShellExecuteHook(ShellExecuteHook hook);
 // Records each call that ShellExecuteW accepts while the recorder lives, answering
 // `result`, and opens nothing. Recorders nest; each restores the hook it replaced.
 class STANDIN_EXPORT ShellExecuteRecorder {
-public:
+  public:
     explicit ShellExecuteRecorder(INT_PTR result = 42);
     ~ShellExecuteRecorder();
     ShellExecuteRecorder(const ShellExecuteRecorder&) = delete;
@@ -43,7 +43,7 @@ public:
 
     std::vector<ShellExecuteCall> Calls() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<ShellExecuteCall> calls_;
     ShellExecuteHook previous_;

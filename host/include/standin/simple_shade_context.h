@@ -9,7 +9,7 @@
 namespace standin {
 
 class STANDIN_EXPORT SimpleShadeContext : public ShadeContext {
-public:
+  public:
     SimpleShadeContext(const Point3& normal, const Point3& view, TimeValue t = 0);
 
     void SetShadingNormal(const Point3& normal) { normal_ = normal; }
@@ -57,7 +57,7 @@ public:
     // Counts the call, then tags the output as the host does.
     void SetGBufferID(int gbid) override;
 
-private:
+  private:
     Point3 normal_;
     Point3 view_;
     TimeValue time_;

@@ -10,15 +10,15 @@ namespace standin {
 
 struct UIInvalidation {
     ParamBlockDesc2* desc;
-    ParamID id;      // -1 for the whole map
-    int tabIndex;    // -1 for every entry
-    bool wholeMap;   // InvalidateUI(desc) rather than InvalidateUI(desc, id, tabIndex)
+    ParamID id;     // -1 for the whole map
+    int tabIndex;   // -1 for every entry
+    bool wholeMap;  // InvalidateUI(desc) rather than InvalidateUI(desc, id, tabIndex)
 };
 
 // Records calls on `cd` from construction to destruction. A log made while another is
 // active replaces it until the newer one ends.
 class STANDIN_EXPORT UIInvalidationLog {
-public:
+  public:
     explicit UIInvalidationLog(ClassDesc2& cd);
     ~UIInvalidationLog();
     UIInvalidationLog(const UIInvalidationLog&) = delete;
@@ -29,7 +29,7 @@ public:
 
     void Record(const UIInvalidation& call) { calls_.push_back(call); }
 
-private:
+  private:
     ClassDesc2& cd_;
     void* previous_;
     std::vector<UIInvalidation> calls_;

@@ -8,5 +8,5 @@
 // addresses (http:// or https://) with the default operation (null or "open"), handing
 // them to xdg-open without a shell; it refuses anything else. Owner, parameters, folder
 // and show command are not looked at.
-CoreExport HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file,
-                                   LPCWSTR parameters, LPCWSTR directory, INT showCommand);
+CoreExport HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters,
+                                   LPCWSTR directory, INT showCommand);

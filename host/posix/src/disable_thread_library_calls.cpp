@@ -2,4 +2,6 @@
 // notifications, so there is nothing to switch off.
 #include <windows.h>
 
-BOOL DisableThreadLibraryCalls(HMODULE module) { return module != nullptr ? TRUE : FALSE; }
+BOOL DisableThreadLibraryCalls(HMODULE module) {
+    return module != nullptr ? TRUE : FALSE;
+}

@@ -12,7 +12,8 @@ std::shared_ptr<const ResourceFile> ModuleResources(HINSTANCE instance) {
     if (instance == nullptr) return nullptr;
     void* handle = reinterpret_cast<void*>(instance);
     const auto* data = static_cast<const std::uint8_t*>(dlsym(handle, "standin_module_resources"));
-    const auto* size = static_cast<const std::size_t*>(dlsym(handle, "standin_module_resources_size"));
+    const auto* size =
+        static_cast<const std::size_t*>(dlsym(handle, "standin_module_resources_size"));
     if (data == nullptr || size == nullptr) {
         return nullptr;
     }

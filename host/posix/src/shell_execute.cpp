@@ -19,10 +19,10 @@ namespace {
 
 // Results as Windows gives them: above 32 for success, else an error number.
 constexpr INT_PTR kOpened = 42;
-constexpr INT_PTR kFileNotFound = 2;   // ERROR_FILE_NOT_FOUND: nothing to open, or no opener
-constexpr INT_PTR kAccessDenied = 5;   // SE_ERR_ACCESSDENIED
-constexpr INT_PTR kOutOfMemory = 8;    // SE_ERR_OOM
-constexpr INT_PTR kNoAssociation = 31; // SE_ERR_NOASSOC: not something the stand-in opens
+constexpr INT_PTR kFileNotFound = 2;    // ERROR_FILE_NOT_FOUND: nothing to open, or no opener
+constexpr INT_PTR kAccessDenied = 5;    // SE_ERR_ACCESSDENIED
+constexpr INT_PTR kOutOfMemory = 8;     // SE_ERR_OOM
+constexpr INT_PTR kNoAssociation = 31;  // SE_ERR_NOASSOC: not something the stand-in opens
 
 std::mutex hookMutex;
 standin::ShellExecuteHook hook;
@@ -30,7 +30,8 @@ standin::ShellExecuteHook hook;
 bool StartsWithIgnoringCase(const std::wstring& text, const wchar_t* prefix) {
     std::size_t i = 0;
     for (; prefix[i] != L'\0'; ++i) {
-        if (i >= text.size() || std::towlower(static_cast<wint_t>(text[i])) != static_cast<wint_t>(prefix[i])) {
+        if (i >= text.size() ||
+            std::towlower(static_cast<wint_t>(text[i])) != static_cast<wint_t>(prefix[i])) {
             return false;
         }
     }
@@ -62,8 +63,9 @@ std::string WebAddressUtf8(const std::wstring& file) {
     std::string utf8;
     for (wchar_t wc : file) {
         const auto c = static_cast<char32_t>(wc);
-        if (c <= 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || std::iswspace(static_cast<wint_t>(wc)) ||
-            (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+        if (c <= 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) ||
+            std::iswspace(static_cast<wint_t>(wc)) || (c >= 0xD800 && c <= 0xDFFF) ||
+            c > 0x10FFFF) {
             return {};
         }
         if (c < 0x80) {
@@ -103,7 +105,8 @@ INT_PTR OpenWithXdgOpen(std::string address) {
     for (int sig : {SIGPIPE, SIGCHLD, SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&defaults, sig);
     posix_spawnattr_setsigmask(&attributes, &noSignals);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
 
     char program[] = "xdg-open";
     char* argv[] = {program, address.data(), nullptr};
@@ -144,7 +147,8 @@ HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR par
     }
     if (!opener) return result(OpenWithXdgOpen(std::move(address)));
     auto text = [](LPCWSTR s) { return s ? std::optional<std::wstring>(s) : std::nullopt; };
-    return result(opener({owner, text(operation), file, text(parameters), text(directory), showCommand}));
+    return result(
+        opener({owner, text(operation), file, text(parameters), text(directory), showCommand}));
 }
 
 namespace standin {
@@ -163,7 +167,9 @@ ShellExecuteRecorder::ShellExecuteRecorder(INT_PTR result) {
     });
 }
 
-ShellExecuteRecorder::~ShellExecuteRecorder() { SetShellExecuteHook(std::move(previous_)); }
+ShellExecuteRecorder::~ShellExecuteRecorder() {
+    SetShellExecuteHook(std::move(previous_));
+}
 
 std::vector<ShellExecuteCall> ShellExecuteRecorder::Calls() const {
     std::lock_guard<std::mutex> lock(mutex_);

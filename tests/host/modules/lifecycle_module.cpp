@@ -44,17 +44,31 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
 }
 
 extern "C" {
-__declspec(dllexport) const MCHAR* LibDescription() { return _M("lifecycle test module"); }
-__declspec(dllexport) int LibNumberClasses() { return lifecycleUniqueCandidate; }
-__declspec(dllexport) ClassDesc* LibClassDesc(int /*i*/) { return nullptr; }
-__declspec(dllexport) ULONG LibVersion() { return VERSION_3DSMAX; }
+__declspec(dllexport) const MCHAR* LibDescription() {
+    return _M("lifecycle test module");
+}
+__declspec(dllexport) int LibNumberClasses() {
+    return lifecycleUniqueCandidate;
+}
+__declspec(dllexport) ClassDesc* LibClassDesc(int /*i*/) {
+    return nullptr;
+}
+__declspec(dllexport) ULONG LibVersion() {
+    return VERSION_3DSMAX;
+}
 __declspec(dllexport) int LibInitialize() {
     return std::getenv("LIFECYCLE_REFUSE_INITIALIZE") ? FALSE : TRUE;
 }
-__declspec(dllexport) int LibShutdown() { return TRUE; }
+__declspec(dllexport) int LibShutdown() {
+    return TRUE;
+}
 
-__declspec(dllexport) const char* Events() { return events; }
-__declspec(dllexport) HINSTANCE AttachedInstance() { return attachedInstance; }
+__declspec(dllexport) const char* Events() {
+    return events;
+}
+__declspec(dllexport) HINSTANCE AttachedInstance() {
+    return attachedInstance;
+}
 // Has the static destructor copy the events into `report` at unload.
 __declspec(dllexport) void ReportEventsOnUnload(char* report, std::size_t size) {
     unloadReport = report;
