@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/scratch_file.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/tools/nk_fixtures.h"
 #include "tests/tools/tool_runner.h"
 #include "tests/tools/usage_error_check.h"
@@ -22,30 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 // An empty folder for output files, removed with everything in it.
-class ScratchFolder {
-  public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() / ("veltrane-data-" + std::to_string(::getpid()))) {
-        fs::remove_all(path_);
-        fs::create_directory(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-  private:
-    fs::path path_;
-};
-
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -102,7 +79,7 @@ TEST(CurvesCommand, TheTenPresetsStayWithinTheBoundAndADielectricIsFlagged) {
 }
 
 TEST(CurvesCommand, WritesPngAndSvgByTheExtension) {
-    const ScratchFolder folder;
+    const ScratchFolder folder("data-commands");
     struct Case {
         std::string file, preset, magic;
     };
@@ -238,7 +215,7 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
 }
 
 TEST(DataCommands, BadInputGivesStatusTwoOneLineAndNoOutputFile) {
-    const ScratchFolder folder;
+    const ScratchFolder folder("data-commands");
     const std::string png = folder.File("out.png");
     const ScratchFile formula("nk-formula.yml",
                               "DATA:\n  - type: formula 2\n    coefficients: 0 1 0.1\n");

@@ -15,6 +15,7 @@
 
 #include "core/evaluation.h"
 #include "core/presets.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/tools/tool_runner.h"
 #include "tools/veltrane/srgb_pixel.h"
 
@@ -24,30 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 // A folder of its own per test, removed with everything in it.
-class ScratchFolder {
-  public:
-    explicit ScratchFolder(const std::string& name)
-        : path_(fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + name)) {
-        fs::remove_all(path_);
-        fs::create_directory(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-  private:
-    fs::path path_;
-};
-
 struct Rgb {
     int r, g, b;
 };
