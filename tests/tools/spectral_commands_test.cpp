@@ -71,7 +71,7 @@ TEST(NkSpectral, AFlatFileGivesItsPointColourAndAMirrorGivesWhite) {
         const ScratchFile file("flat.yml", FlatNkFile(0.38, 0.78, c.n, c.k));
         const ToolRun run = RunTool({"nk", file.Path(), "--spectral"});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(Row(run.out, "spec f0"), c.f0);
+        EXPECT_EQ(Row(run.out, "integ f0"), c.f0);
         EXPECT_EQ(Row(run.out, "f0 8-bit"), c.f0Bytes);
         EXPECT_NE(run.out.find("m.nrvalue = "), std::string::npos);
     }
@@ -87,7 +87,7 @@ TEST(NkSpectral, HeldEndsAndTheFitAreReported) {
                            ": the data ends inside 380-780 nm; end values held over 380-395 nm, "
                            "705-780 nm (0.0343% of the sum of D65 times ybar)\n");
     // The fitted n and k give the spectral f0 back through the map (f0 row).
-    EXPECT_EQ(Row(run.out, "spec f0"), Row(run.out, "f0"));
+    EXPECT_EQ(Row(run.out, "integ f0"), Row(run.out, "f0"));
     EXPECT_EQ(run.out.find("\num "), std::string::npos);  // no channel wavelengths
 }
 
@@ -99,7 +99,7 @@ TEST(NkSpectral, ColoursOutsideSrgbAreClippedAndReported) {
                            "      0.60 0.2 3.0\n      0.78 0.15 4.8\n");
     const ToolRun run = RunTool({"nk", file.Path(), "--spectral"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Row(run.out, "spec f0"),
+    EXPECT_EQ(Row(run.out, "integ f0"),
               (std::vector<std::string>{"1.054832", "0.699555", "0.368614"}));
     EXPECT_EQ(Row(run.out, "f0 8-bit"), (std::vector<std::string>{"255", "218", "163"}));
     EXPECT_EQ(Row(run.out, "f0"), (std::vector<std::string>{"0.999000", "0.699555", "0.368614"}));

@@ -149,9 +149,9 @@ Cells ByteCells(const Rgb& linear) {
 
 // The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
 void PrintSpectral(const SpectralMetal& m) {
-    PrintRow("spec f0", FormatCells("%.6f", m.f0));
+    PrintRow("integ f0", FormatCells("%.6f", m.f0));
     PrintRow("f0 8-bit", ByteCells(m.f0));
-    PrintRow("spec edge", FormatCells("%.6f", m.edge));
+    PrintRow("integ edge", FormatCells("%.6f", m.edge));
     PrintRow("edge 8bit", ByteCells(m.edge));
 }
 
@@ -175,7 +175,7 @@ int Report(NkResult result) {
     std::printf("source    %s\n", result.source.c_str());
     if (result.spectral) {
         std::printf(
-            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; spec edge at mu 1/7; n and k "
+            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu 1/7; n and k "
             "fitted to both, clipped into 0 to 1\n");
     }
     PrintRow("channel", {"red", "green", "blue"});
