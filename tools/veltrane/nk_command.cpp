@@ -175,7 +175,8 @@ int Report(NkResult result) {
     std::printf("source    %s\n", result.source.c_str());
     if (result.spectral) {
         std::printf(
-            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu 1/7; n and k "
+            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu "
+            "1/7; n and k "
             "fitted to both, clipped into 0 to 1\n");
     }
     PrintRow("channel", {"red", "green", "blue"});
