@@ -176,8 +176,7 @@ int Report(NkResult result) {
     if (result.spectral) {
         std::printf(
             "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu "
-            "1/7; n and k "
-            "fitted to both, clipped into 0 to 1\n");
+            "1/7; n and k fitted to both, clipped into 0 to 1\n");
     }
     PrintRow("channel", {"red", "green", "blue"});
     if (result.spectral) PrintSpectral(*result.spectral);
