@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "elf_image_check.h"
+#include "module_file_check.h"
 
 namespace standin {
 namespace {
@@ -41,11 +42,7 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
         return nullptr;
     };
 
-    // Checked apart from dlopen(), whose "No such file" may concern a dependency instead.
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return fail("no such file");
-    // Opening a named pipe or a device to read it would wait or read without end.
-    if (!std::filesystem::is_regular_file(path, ignored)) return fail("not a regular file");
+    if (const std::string problem = ModuleFileProblem(path); !problem.empty()) return fail(problem);
 
     // dlopen() maps what the program headers describe without checking it against the file.
     const std::string problem = ElfImageProblem(path);

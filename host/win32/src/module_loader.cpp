@@ -4,6 +4,7 @@
 #include <standin/module_loader.h>
 
 #include "module_exports.h"
+#include "module_file_check.h"
 
 #include <windows.h>
 
@@ -31,12 +32,10 @@ std::unique_ptr<Module> Module::Load(const std::string& path, std::string* error
         return nullptr;
     };
 
-    // Checked apart from LoadLibraryW, whose "not found" may concern a dependency instead.
-    std::error_code ignored;
     const std::filesystem::path onDisk(WideFromUtf8(path));
-    if (!std::filesystem::exists(onDisk, ignored)) return fail("no such file");
-    // A directory or a device is no module; LoadLibraryW's error would not say so.
-    if (!std::filesystem::is_regular_file(onDisk, ignored)) return fail("not a regular file");
+    if (const std::string problem = ModuleFileProblem(onDisk); !problem.empty()) {
+        return fail(problem);
+    }
 
     // A bare file name would make LoadLibraryW search the DLL path; the host names a file.
     // No error dialog: a host loading plug-ins at start-up must not stop on a bad file.
