@@ -44,12 +44,6 @@ TEST(InstallLayout, ACommandInItsBuildTreeLoadsTheBuiltModuleAndAnyOtherTheInsta
     }
 }
 
-TEST(InstallLayout, TheDataFolderLiesInTheCommandsPrefix) {
-    EXPECT_EQ(InstalledDataFolder("/opt/v/bin/veltrane"), fs::path("/opt/v/share/veltrane/data"));
-    EXPECT_EQ(InstalledModule("/opt/v/bin/veltrane").parent_path(),
-              fs::path("/opt/v/lib/veltrane"));
-}
-
 TEST(InstallLayout, ATestProgramInTheBuildTreeGetsTheBuiltModule) {
     EXPECT_EQ(fs::weakly_canonical(DefaultModulePath()), fs::weakly_canonical(VELTRANE_MODULE));
 }
