@@ -200,6 +200,19 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(gold["source"], "Babar & Weaver 2015, Appl. Opt. 54, 477");
     EXPECT_EQ(metals[21]["name"], "bismuth");
     EXPECT_EQ(metals[21]["preset"], 0);
+    // Every metal's file is shipped: spectral colours, and the values the file gives otherwise.
+    EXPECT_EQ(gold["spectral"]["f0_linear"], nlohmann::json::parse("[1.0588, 0.7733, 0.3073]"));
+    EXPECT_EQ(gold["file_differences"], nlohmann::json::array());
+    EXPECT_EQ(metals[1]["file_differences"].size(), 6u);  // aluminium
+    EXPECT_EQ(metals[5]["file_differences"][0],
+              nlohmann::json::parse(
+                  R"({"parameter": "n green", "value": 0.97907, "file": 0.979022})"));  // copper
+    const nlohmann::json& lead = metals[15];
+    EXPECT_EQ(lead["name"], "lead");
+    EXPECT_NE(lead["spectral"]["unavailable"].get<std::string>().find("does not cover 0.4 to 0.7"),
+              std::string::npos);
+    EXPECT_EQ(lead["file_differences"], nlohmann::json::array());
+    EXPECT_NE(json.err.find("lead: no spectral colour"), std::string::npos);
 
     const ToolRun csv = RunTool({"presets", "--format", "csv"});
     const std::vector<std::string> rows = Lines(csv.out);
@@ -207,11 +220,14 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(rows[3],
               "gold,Gold,3,0.11114,0.615,1.2865,3.5041,1.7816,1.5789,0.9671,0.5746,0.3335,251,"
               "200,156,0.9992,0.9507,0.7567,\"Babar & Weaver 2015, Appl. Opt. 54, 477\","
-              "main/Au/nk/Babar.yml,,,,,,");
+              "main/Au/nk/Babar.yml,1.0588,0.7733,0.3073,1.0020,0.8939,0.6238,");
 
     const ToolRun table = RunTool({"presets"});
-    EXPECT_EQ(Lines(table.out).size(), 23u);
-    EXPECT_EQ(Words(Lines(table.out)[13]).front(), "tungsten");
+    const std::vector<std::string> lines = Lines(table.out);
+    ASSERT_EQ(lines.size(), 23u + 3u + 5u);  // a blank line, two of heading, five metals
+    EXPECT_EQ(Words(lines[13]).front(), "tungsten");
+    EXPECT_EQ(Words(lines[26]).front(), "aluminium");
+    EXPECT_NE(lines[30].find("k blue 3.281 (file 3.28094)"), std::string::npos) << lines[30];
 }
 
 TEST(DataCommands, BadInputGivesStatusTwoOneLineAndNoOutputFile) {

@@ -48,20 +48,24 @@ void NoteFit(const FittedChannel& fit, std::size_t channel, const char* f0Name,
     }
 }
 
+void NoteHeldEnds(const SpectralNk& nk, const std::string& path,
+                  std::vector<std::string>& warnings) {
+    if (nk.heldRanges.empty()) return;
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "%s: the data ends inside 380-780 nm; end values held over %s (%.4f%% of "
+                  "the sum of D65 times ybar)",
+                  path.c_str(), nk.heldRanges.c_str(), 100.0 * nk.heldShare);
+    warnings.push_back(text);
+}
+
 SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
                              const std::string& path) {
     SpectralNkResult resampled = ResampleNk(table, tables, path);
     if (!resampled.nk) throw UsageError(resampled.error);
     SpectralMetal m;
     m.nk = std::move(*resampled.nk);
-    if (!m.nk.heldRanges.empty()) {
-        char text[320];
-        std::snprintf(text, sizeof text,
-                      "%s: the data ends inside 380-780 nm; end values held over %s (%.4f%% of "
-                      "the sum of D65 times ybar)",
-                      path.c_str(), m.nk.heldRanges.c_str(), 100.0 * m.nk.heldShare);
-        m.warnings.push_back(text);
-    }
+    NoteHeldEnds(m.nk, path, m.warnings);
     m.f0 = SpectralColour(tables, m.nk, 1.0);
     m.edge = SpectralColour(tables, m.nk, kEdgeFacing);
     NoteGamut(m.f0, "f0", m.warnings);
