@@ -56,6 +56,11 @@ std::optional<int> FindPresetByName(std::string_view name) {
     return metal->presetIndex;
 }
 
+std::optional<int> FindPresetOrCustomByName(std::string_view name) {
+    if (EqualsIgnoringCase(name, "custom")) return 0;
+    return FindPresetByName(name);
+}
+
 std::string_view PresetName(int index) {
     for (const Metal& metal : Metals()) {
         if (IsPreset(metal) && metal.presetIndex == index) return metal.name;
