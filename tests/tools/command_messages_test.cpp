@@ -148,6 +148,17 @@ TEST(CommandMessages, TheMetalInputWarnsInTheSameWordsEverywhere) {
     }
 }
 
+TEST(CommandMessages, AWarningNamingALongPathIsWhole) {
+    const ScratchFile file(std::string(200, 'x') + ".yml",
+                           "DATA:\n  - type: tabulated nk\n    data: |\n"
+                           "      0.40 0.5 2.0\n      0.55 1.0 2.5\n      0.70 0.3 4.0\n");
+    const ToolRun run = RunTool({"nk", file.Path(), "--spectral"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "veltrane nk: warning: " + file.Path() +
+                           ": the data ends inside 380-780 nm; end values held over 380-395 nm, "
+                           "705-780 nm (0.0343% of the sum of D65 times ybar)\n");
+}
+
 TEST(PresetNames, TheRolloutScreenshotTakesPresetsAndCustomInAnyCase) {
     const struct {
         const char* name;

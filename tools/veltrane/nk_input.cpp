@@ -1,7 +1,10 @@
+// Database files for the commands: read whole with a size limit, parsed, point-sampled at
+// the channel wavelengths, every fault a UsageError naming the file.
 #include "tools/veltrane/nk_input.h"
 
+#include <fmt/format.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -18,11 +21,9 @@ float Sample(const std::vector<NkSample>& curve, const char* quantity, std::size
     const double wavelength = kChannelWavelengths[channel];
     const auto value = Interpolate(curve, wavelength);
     if (!value) {
-        char where[32];
-        std::snprintf(where, sizeof where, "%.3f um", wavelength);
-        throw UsageError(path + ": " + where + " (" + kChannelNames[channel] +
-                         ") lies outside the data for " + quantity + " (" + CurveRange(curve) +
-                         "); values are never extrapolated");
+        throw UsageError(path + ": " + fmt::format(FMT_STRING("{:.3f} um"), wavelength) + " (" +
+                         kChannelNames[channel] + ") lies outside the data for " + quantity + " (" +
+                         CurveRange(curve) + "); values are never extrapolated");
     }
     return static_cast<float>(*value);
 }
