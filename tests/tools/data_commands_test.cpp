@@ -14,6 +14,7 @@
 #include "tests/support/scratch_file.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/tools/nk_fixtures.h"
+#include "tests/tools/report_text.h"
 #include "tests/tools/tool_runner.h"
 #include "tests/tools/usage_error_check.h"
 
@@ -28,20 +29,6 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
 }
 
 const char* const kTen[] = {"silver", "aluminium", "gold",   "cobalt",   "chromium",
