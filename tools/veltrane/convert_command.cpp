@@ -2,7 +2,7 @@
 // colours), the conversion per channel with its warnings, and the table or JSON report.
 #include "tools/veltrane/convert_command.h"
 
-#include <nlohmann/json.hpp>
+#include <fmt/format.h>
 
 #include <cstdio>
 #include <memory>
@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/colour_models.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
-#include "tools/veltrane/data_folder.h"
+#include "tools/veltrane/json_numbers.h"
 #include "tools/veltrane/maxscript_snippet.h"
-#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/metal_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/spectral_metal.h"
 
@@ -27,9 +27,9 @@ namespace {
 using Triple = std::array<double, 3>;
 
 struct ConvertOptions {
-    std::string to, from, preset, n, k, file, data, baseColor, specularColor;
+    MetalInputText input;
+    std::string to, from, baseColor, specularColor;
     std::string format = "table";
-    bool spectral = false;
 };
 
 enum class Model { kOpenPbr, kStandardSurface };
@@ -60,47 +60,33 @@ const char* ModelKey(Model model) {
     return model == Model::kOpenPbr ? "openpbr" : "standard-surface";
 }
 
-float& Field(ComplexIOR& ior, std::size_t index) {
-    return ior.*kIorParamFields[index].field;
-}
-
-std::string Note(const char* format, const char* channel, double value) {
-    char text[200];
-    std::snprintf(text, sizeof text, format, channel, value);
-    return text;
-}
-
-std::string PoleNote(std::size_t c) {
-    return Note("%s base_color clamped to %g: 1 is a pole (n and k grow without bound)",
-                kChannelNames[c], kMaxReflectivity);
-}
-
 // The model's colours of the map's n and k, with what had to be clipped.
 void ColoursFromIor(Conversion& conv) {
     for (std::size_t c = 0; c < 3; ++c) {
-        const float n = Field(conv.ior, c), k = Field(conv.ior, c + 3);
+        const float n = conv.ior.n(c), k = conv.ior.k(c);
         if (conv.model == Model::kOpenPbr) {
             const F82Channel f82 = F82FromIor(n, k);
             conv.baseColor[c] = f82.baseColor;
             conv.specularColor[c] = f82.specularColor;
             if (f82.specularClipped) {
-                conv.warnings.push_back(
-                    Note("%s specular_color %.4f clipped to 1: the F82 tint cannot raise the "
-                         "edge above Schlick's curve, so the edge comes out darker than the map's",
-                         kChannelNames[c], f82.specularNeeded));
+                conv.warnings.push_back(fmt::format(
+                    FMT_STRING("{} specular_color {:.4f} clipped to 1: the F82 tint cannot raise "
+                               "the edge above Schlick's curve, so the edge comes out darker than "
+                               "the map's"),
+                    kChannelNames[c], f82.specularNeeded));
             }
         } else {
             const ArtistChannel artist = ArtistFromIor(n, k);
             conv.baseColor[c] = artist.reflectivity;
             conv.specularColor[c] = artist.edgeTint;
             if (artist.reflectivityClamped) {
-                conv.warnings.push_back(PoleNote(c));
+                conv.warnings.push_back(PoleWarning(c, "base_color"));
             }
             if (artist.edgeTint < 0.0 || artist.edgeTint > 1.0) {
                 conv.warnings.push_back(
-                    Note("%s specular_color %.4f lies outside 0 to 1: the "
-                         "mapping cannot express this channel exactly",
-                         kChannelNames[c], artist.edgeTint));
+                    fmt::format(FMT_STRING("{} specular_color {:.4f} lies outside 0 to 1: the "
+                                           "mapping cannot express this channel exactly"),
+                                kChannelNames[c], artist.edgeTint));
             }
         }
     }
@@ -117,12 +103,12 @@ void IorFromColours(Conversion& conv) {
         } else {
             const IorChannel ior = IorFromArtist(conv.baseColor[c], conv.specularColor[c]);
             if (ior.reflectivityClamped) {
-                conv.warnings.push_back(PoleNote(c));
+                conv.warnings.push_back(PoleWarning(c, "base_color"));
             }
             n = ior.n, k = ior.k;
         }
-        Field(conv.ior, c) = static_cast<float>(n);
-        Field(conv.ior, c + 3) = static_cast<float>(k);
+        conv.ior.n(c) = static_cast<float>(n);
+        conv.ior.k(c) = static_cast<float>(k);
     }
 }
 
@@ -152,33 +138,11 @@ Conversion Resolve(const ConvertOptions& o) {
         return conv;
     }
     conv.model = ModelOption("--to", o.to);
-    if (!o.file.empty()) {
-        const NkTable table = LoadNkTable(o.file);
-        conv.source = o.file + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-        if (o.spectral) {
-            conv.spectral = IntegrateMetal(table, LoadCieTables(FindDataFolder(o.data)), o.file);
-            conv.ior = conv.spectral->ior;
-            conv.warnings = conv.spectral->warnings;
-            conv.source += ", integrated over the spectrum";
-        } else {
-            conv.ior = PointSampledIor(table, o.file);
-        }
-    } else if (o.spectral) {
-        throw UsageError("--spectral needs a database file FILE.yml");
-    } else if (!o.preset.empty()) {
-        const Metal& metal = MetalOption(o.preset);
-        conv.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
-        conv.ior = metal.ior;
-    } else if (!o.n.empty()) {
-        const auto n = BoundedTripleOption("--n", o.n, 0.0, kMapIorLimit);
-        const auto k = BoundedTripleOption("--k", o.k, 0.0, kMapIorLimit);
-        conv.source = "custom";
-        conv.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    } else {
-        throw UsageError(
-            "missing input (valid: --preset NAME, --n R,G,B with --k R,G,B, or "
-            "FILE.yml [--spectral])");
-    }
+    MetalInput metal = ReadMetalInput(o.input);
+    conv.source = std::move(metal.source);
+    conv.ior = metal.ior;
+    conv.spectral = std::move(metal.spectral);
+    conv.warnings = std::move(metal.warnings);
     ColoursFromIor(conv);
     return conv;
 }
@@ -189,21 +153,14 @@ void PrintTable(const Conversion& conv) {
     std::printf("%-*s%s\n", kWidth, "model", ModelTitle(conv.model));
     PrintChannelRow(kWidth, "channel", {"red", "green", "blue"});
     if (conv.spectral) {
-        PrintChannelRow(kWidth, "spectral f0", FormatCells("%.6f", conv.spectral->f0));
-        PrintChannelRow(kWidth, "spectral edge", FormatCells("%.6f", conv.spectral->edge));
+        PrintChannelRow(kWidth, "spectral f0", FixedCells(conv.spectral->f0, kColourDecimals));
+        PrintChannelRow(kWidth, "spectral edge", FixedCells(conv.spectral->edge, kColourDecimals));
     }
-    PrintChannelRow(kWidth, "n", IorCells(conv.ior, 0));
-    PrintChannelRow(kWidth, "k", IorCells(conv.ior, 3));
-    PrintChannelRow(kWidth, "base_color", FormatCells("%.6f", conv.baseColor));
-    PrintChannelRow(kWidth, "specular_color", FormatCells("%.6f", conv.specularColor));
+    PrintChannelRow(kWidth, "n", NCells(conv.ior));
+    PrintChannelRow(kWidth, "k", KCells(conv.ior));
+    PrintChannelRow(kWidth, "base_color", FixedCells(conv.baseColor, kColourDecimals));
+    PrintChannelRow(kWidth, "specular_color", FixedCells(conv.specularColor, kColourDecimals));
     if (conv.toMap) std::printf("\n%s", MaxScriptSnippet(conv.ior).c_str());
-}
-
-// Numbers enter the JSON as the doubles of their printed decimals.
-nlohmann::ordered_json Numbers(const Cells& cells) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const std::string& cell : cells) list.push_back(std::stod(cell));
-    return list;
 }
 
 void PrintJson(const Conversion& conv) {
@@ -211,14 +168,14 @@ void PrintJson(const Conversion& conv) {
         {"source", conv.source},
         {"model", ModelKey(conv.model)},
         {"direction", conv.toMap ? "from" : "to"},
-        {"n", Numbers(IorCells(conv.ior, 0))},
-        {"k", Numbers(IorCells(conv.ior, 3))},
-        {"base_color", Numbers(FormatCells("%.6f", conv.baseColor))},
-        {"specular_color", Numbers(FormatCells("%.6f", conv.specularColor))},
+        {"n", JsonNumbers(NCells(conv.ior))},
+        {"k", JsonNumbers(KCells(conv.ior))},
+        {"base_color", JsonNumbers(FixedCells(conv.baseColor, kColourDecimals))},
+        {"specular_color", JsonNumbers(FixedCells(conv.specularColor, kColourDecimals))},
     };
     if (conv.spectral) {
-        out["spectral_f0"] = Numbers(FormatCells("%.6f", conv.spectral->f0));
-        out["spectral_edge"] = Numbers(FormatCells("%.6f", conv.spectral->edge));
+        out["spectral_f0"] = JsonNumbers(FixedCells(conv.spectral->f0, kColourDecimals));
+        out["spectral_edge"] = JsonNumbers(FixedCells(conv.spectral->edge, kColourDecimals));
     }
     out["warnings"] = conv.warnings;
     std::printf("%s\n", out.dump(2).c_str());
@@ -234,9 +191,7 @@ int RunConvert(const ConvertOptions& o) {
     } else {
         PrintTable(conv);
     }
-    for (const std::string& warning : conv.warnings) {
-        std::fprintf(stderr, "veltrane convert: warning: %s\n", warning.c_str());
-    }
+    PrintWarnings("convert", conv.warnings);
     return FlushOutput("convert");
 }
 
@@ -271,7 +226,7 @@ void AddConvertCommand(CLI::App& app) {
         "  veltrane convert --from openpbr --base-color 0.93,0.59,0.52 --specular-color "
         "0.98,0.98,0.97\n");
     CLI::Option* file =
-        convert->add_option("file", o->file, "Refractive-index database file (YAML)")
+        convert->add_option("file", o->input.file, "Refractive-index database file (YAML)")
             ->type_name("FILE.yml");
     CLI::Option* to =
         convert->add_option("--to", o->to, "Model to convert to: openpbr or standard-surface")
@@ -280,11 +235,11 @@ void AddConvertCommand(CLI::App& app) {
         convert->add_option("--from", o->from, "Model to convert from: openpbr or standard-surface")
             ->type_name("MODEL");
     CLI::Option* preset =
-        convert->add_option("--preset", o->preset, "A metal by name")->type_name("NAME");
-    CLI::Option* n =
-        convert->add_option("--n", o->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
-    CLI::Option* k =
-        convert->add_option("--k", o->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+        convert->add_option("--preset", o->input.preset, "A metal by name")->type_name("NAME");
+    CLI::Option* n = convert->add_option("--n", o->input.n, "Real part of the index, 0 to 100")
+                         ->type_name("R,G,B");
+    CLI::Option* k = convert->add_option("--k", o->input.k, "Extinction coefficient, 0 to 100")
+                         ->type_name("R,G,B");
     CLI::Option* base =
         convert->add_option("--base-color", o->baseColor, "The model's base_color, 0 to 1")
             ->type_name("R,G,B");
@@ -293,9 +248,9 @@ void AddConvertCommand(CLI::App& app) {
             ->add_option("--specular-color", o->specularColor, "The model's specular_color, 0 to 1")
             ->type_name("R,G,B");
     CLI::Option* spectral = convert->add_flag(
-        "--spectral", o->spectral, "Integrate FILE.yml over the spectrum before converting");
+        "--spectral", o->input.spectral, "Integrate FILE.yml over the spectrum before converting");
     CLI::Option* data =
-        convert->add_option("--data", o->data, "Folder of the CIE tables")->type_name("DIR");
+        convert->add_option("--data", o->input.data, "Folder of the CIE tables")->type_name("DIR");
     convert->add_option("--format", o->format, "Output format: table or json")
         ->type_name("FORMAT")
         ->capture_default_str();

@@ -1,8 +1,8 @@
 // veltrane curves: the report of the largest differences, the warnings, and the picture.
 #include "tools/veltrane/curves_command.h"
 
-#include <algorithm>
-#include <cctype>
+#include <fmt/format.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -10,14 +10,15 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/param_store.h"
 #include "tools/metals/closed_form_deviation.h"
 #include "tools/metals/colour_models.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/curves_plot.h"
 #include "tools/veltrane/data_folder.h"
-#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/ignoring_case.h"
+#include "tools/veltrane/metal_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/output_file.h"
 #include "tools/veltrane/preset_names.h"
@@ -33,41 +34,28 @@ struct CurvesOptions {
 
 enum class Reference { kExact, kOpenPbr, kSpectral };
 
-bool EndsWithIgnoringCase(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<long>(suffix.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
-
 PictureFormat FormatOf(const std::string& path) {
     if (EndsWithIgnoringCase(path, ".svg")) return PictureFormat::kSvg;
     if (EndsWithIgnoringCase(path, ".png")) return PictureFormat::kPng;
     throw UsageError("-o: '" + path + "' names no picture format (valid extensions: .svg, .png)");
 }
 
-float Field(const ComplexIOR& ior, std::size_t index) {
-    return ior.*kIorParamFields[index].field;
-}
-
 void WarnBeyondBound(const Material& m, std::size_t c, const Deviation& d) {
-    const float n = Field(m.ior, c), k = Field(m.ior, c + 3);
-    std::fprintf(stderr,
-                 "veltrane curves: warning: %s %s (n %g, k %g): the closed form is off by %.4f "
-                 "at %.1f deg, beyond %g",
-                 m.name.c_str(), kChannelNames[c], double{n}, double{k}, d.largest, d.degrees,
-                 kClosedFormBound);
+    const float n = m.ior.n(c), k = m.ior.k(c);
     const std::string cause(PoorApproximationCause(n, k));
-    std::fprintf(stderr, "%s\n", cause.empty() ? "" : ("; poor where " + cause).c_str());
+    const std::string warning =
+        fmt::format(FMT_STRING("veltrane curves: warning: {} {} (n {}, k {}): the closed form is "
+                               "off by {:.4f} at {:.1f} deg, beyond {}{}"),
+                    m.name, kChannelNames[c], ShortestText(n), ShortestText(k), d.largest,
+                    d.degrees, kClosedFormBound, cause.empty() ? "" : "; poor where " + cause);
+    std::fprintf(stderr, "%s\n", warning.c_str());
 }
 
 // The F82-tint curve of each channel of the map's n and k; clipped tints are reported.
 CurveSet OpenPbrSet(const Material& m) {
     CurveSet set{m, "OpenPBR F82 tint", {}};
     for (std::size_t c = 0; c < 3; ++c) {
-        const F82Channel f82 = F82FromIor(Field(m.ior, c), Field(m.ior, c + 3));
+        const F82Channel f82 = F82FromIor(m.ior.n(c), m.ior.k(c));
         if (f82.specularClipped) {
             std::fprintf(stderr,
                          "veltrane curves: warning: %s %s: specular_color %.4f clipped to 1\n",
@@ -83,23 +71,23 @@ CurveSet OpenPbrSet(const Material& m) {
 
 CurveSet ExactSet(const Material& m) {
     CurveSet set{m, "exact Fresnel", {}};
-    for (std::size_t c = 0; c < 3; ++c)
-        set.values[c] = ExactSweep(Field(m.ior, c), Field(m.ior, c + 3));
+    for (std::size_t c = 0; c < 3; ++c) set.values[c] = ExactSweep(m.ior.n(c), m.ior.k(c));
     return set;
 }
 
 // The file's spectrally integrated curve beside the map with the n and k fitted to it.
 CurveSet SpectralSet(const std::string& path, const std::string& dataOption) {
-    const NkTable table = LoadNkTable(path);
+    MetalInputText text;
+    text.file = path;
+    text.spectral = true;
+    text.data = dataOption;
+    const MetalInput metal = ReadMetalInput(text);
+    PrintWarnings("curves", metal.warnings);
     const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
-    const SpectralMetal metal = IntegrateMetal(table, tables, path);
-    for (const std::string& warning : metal.warnings) {
-        std::fprintf(stderr, "veltrane curves: warning: %s\n", warning.c_str());
-    }
     const std::string name = std::filesystem::path(path).filename().string();
     return {{name, metal.ior, name + ", n and k fitted"},
             "spectral (CIE 1931, D65)",
-            SpectralSweep(tables, metal.nk)};
+            SpectralSweep(tables, metal.spectral->nk)};
 }
 
 Reference ReferenceOf(const CurvesOptions& o) {
@@ -129,10 +117,10 @@ void Report(const std::vector<CurveSet>& sets, Reference reference) {
     for (const CurveSet& set : sets) {
         const Material& m = set.material;
         for (std::size_t c = 0; c < 3; ++c) {
-            const float n = Field(m.ior, c), k = Field(m.ior, c + 3);
+            const float n = m.ior.n(c), k = m.ior.k(c);
             const Deviation d = DeviationFrom(n, k, set.values[c]);
-            std::printf("%-16s %-6s %10.6g %10.6g %12.4f %6.1f deg\n", m.name.c_str(),
-                        kChannelNames[c], double{n}, double{k}, d.largest, d.degrees);
+            std::printf("%-16s %-6s %10s %10s %12.4f %6.1f deg\n", m.name.c_str(), kChannelNames[c],
+                        ShortestText(n).c_str(), ShortestText(k).c_str(), d.largest, d.degrees);
             if (reference == Reference::kExact && d.largest > kClosedFormBound) {
                 WarnBeyondBound(m, c, d);
             }

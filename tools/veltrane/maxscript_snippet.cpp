@@ -1,24 +1,16 @@
+// The listener script that sets a map to typed n and k values.
 #include "tools/veltrane/maxscript_snippet.h"
 
-#include <charconv>
-
-#include "core/param_store.h"
+#include "tools/veltrane/number_text.h"
 
 namespace veltrane::tools {
 namespace {
 
-// The parameter block's internal names of the n/k parameters, in kIorParamFields order.
-constexpr const char* kIorParamNames[6] = {"nrvalue", "ngvalue", "nbvalue",
-                                           "krvalue", "kgvalue", "kbvalue"};
+// The parameter block's internal names of the n and k parameters, red to blue.
+constexpr const char* kNParamNames[3] = {"nrvalue", "ngvalue", "nbvalue"};
+constexpr const char* kKParamNames[3] = {"krvalue", "kgvalue", "kbvalue"};
 
 }  // namespace
-
-std::string ShortestDecimal(float value) {
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    if (result.ec != std::errc()) return std::to_string(value);
-    return std::string(text, result.ptr);
-}
 
 std::string MaxScriptSnippet(const ComplexIOR& ior) {
     std::string script =
@@ -27,9 +19,11 @@ std::string MaxScriptSnippet(const ComplexIOR& ior) {
         "m = medit.GetCurMtl()\n"
         "if classOf m == Veltrane then (\n"
         "    m.preset = 0\n";
-    for (int i = 0; i < 6; ++i) {
-        script += std::string("    m.") + kIorParamNames[i] + " = " +
-                  ShortestDecimal(ior.*kIorParamFields[i].field) + "\n";
+    for (std::size_t c = 0; c < 3; ++c) {
+        script += std::string("    m.") + kNParamNames[c] + " = " + ShortestText(ior.n(c)) + "\n";
+    }
+    for (std::size_t c = 0; c < 3; ++c) {
+        script += std::string("    m.") + kKParamNames[c] + " = " + ShortestText(ior.k(c)) + "\n";
     }
     script += ") else messageBox \"Select a Veltrane map in the material editor first.\"\n";
     return script;

@@ -2,6 +2,7 @@
 // named metal), and the common report: n, k, the artist values and the script.
 #include "tools/veltrane/nk_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -9,186 +10,117 @@
 #include <string>
 #include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
-#include "tools/metals/nk_file.h"
-#include "tools/metals/srgb.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
-#include "tools/veltrane/data_folder.h"
 #include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/metal_input.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
-#include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
 namespace {
 
 struct NkOptions {
-    std::string file, preset, f0, edge, n, k, data;
+    MetalInputText input;
+    std::string f0, edge;
     bool toArtist = false;
-    bool spectral = false;
 };
 
 // The six values and what the report says about where they come from.
 struct NkResult {
-    std::string source;
-    ComplexIOR ior;
-    std::vector<std::string> warnings;
+    MetalInput metal;
     std::array<bool, 3> f0Clamped{};  // already reported
-    std::optional<SpectralMetal> spectral;
 };
-
-float& Field(ComplexIOR& ior, int index) {
-    return ior.*kIorParamFields[index].field;
-}
-
-NkResult FromFile(const std::string& path) {
-    const NkTable table = LoadNkTable(path);
-    NkResult result;
-    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    result.ior = PointSampledIor(table, path);
-    return result;
-}
-
-std::string ClampNote(int channel) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "%s f0 clamped to %g: f0 = 1 is a pole of the mapping (n and k grow without "
-                  "bound)",
-                  kChannelNames[channel], kMaxReflectivity);
-    return text;
-}
 
 NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
     const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
     const auto edge = BoundedTripleOption("--edge", edgeText, 0.0, 1.0);
     NkResult result;
-    result.source = "f0 " + f0Text + ", edge tint " + edgeText;
-    for (int c = 0; c < 3; ++c) {
+    result.metal.source = "f0 " + f0Text + ", edge tint " + edgeText;
+    for (std::size_t c = 0; c < 3; ++c) {
         const IorChannel ior = IorFromArtist(f0[c], edge[c]);
         if (ior.reflectivityClamped) {
-            result.warnings.push_back(ClampNote(c));
-            result.f0Clamped[static_cast<std::size_t>(c)] = true;
+            result.metal.warnings.push_back(PoleWarning(c, "f0"));
+            result.f0Clamped[c] = true;
         }
-        Field(result.ior, c) = static_cast<float>(ior.n);
-        Field(result.ior, c + 3) = static_cast<float>(ior.k);
-    }
-    return result;
-}
-
-NkResult FromIor(const std::string& nText, const std::string& kText) {
-    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapIorLimit);
-    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapIorLimit);
-    NkResult result;
-    result.source = "custom";
-    result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    return result;
-}
-
-NkResult FromPreset(const std::string& name) {
-    const Metal& metal = MetalOption(name);
-    NkResult result;
-    result.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
-    result.ior = metal.ior;
-    return result;
-}
-
-NkResult FromSpectralFile(const std::string& path, const std::string& dataOption) {
-    const NkTable table = LoadNkTable(path);
-    const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
-    NkResult result;
-    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    result.spectral = IntegrateMetal(table, tables, path);
-    result.ior = result.spectral->ior;
-    result.warnings = result.spectral->warnings;
-    for (std::size_t c = 0; c < 3; ++c) {
-        result.f0Clamped[c] = result.spectral->fit[c].reflectivityClipped;
+        result.metal.ior.n(c) = static_cast<float>(ior.n);
+        result.metal.ior.k(c) = static_cast<float>(ior.k);
     }
     return result;
 }
 
 NkResult Resolve(const NkOptions& o) {
-    if (o.spectral) {
-        if (o.file.empty()) throw UsageError("--spectral needs a database file FILE.yml");
-        return FromSpectralFile(o.file, o.data);
-    }
-    if (!o.file.empty()) return FromFile(o.file);
     if (!o.f0.empty()) return FromArtist(o.f0, o.edge);
-    if (!o.n.empty()) {
-        if (!o.toArtist) throw UsageError("--n and --k need --to-artist (or use 'veltrane eval')");
-        return FromIor(o.n, o.k);
+    if (!o.input.n.empty() && !o.toArtist) {
+        throw UsageError("--n and --k need --to-artist (or use 'veltrane eval')");
     }
-    if (!o.preset.empty()) return FromPreset(o.preset);
-    throw UsageError(
-        "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k R,G,B "
-        "and --to-artist; or --preset NAME)");
-}
-
-void AddLimitWarnings(NkResult& result) {
-    for (int i = 0; i < 6; ++i) {
-        const float v = Field(result.ior, i);
-        if (v > kMapIorLimit) {
-            char text[160];
-            std::snprintf(text, sizeof text,
-                          "%s %s = %g exceeds the map's range 0 to %g; the map clamps it",
-                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapIorLimit);
-            result.warnings.push_back(text);
+    if (!HasMetalInput(o.input) && !o.input.spectral) {
+        throw UsageError(
+            "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k "
+            "R,G,B and --to-artist; or --preset NAME)");
+    }
+    NkResult result;
+    result.metal = ReadMetalInput(o.input);
+    if (result.metal.spectral) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            result.f0Clamped[c] = result.metal.spectral->fit[c].reflectivityClipped;
         }
     }
-}
-
-void PrintRow(const char* label, const Cells& cells) {
-    PrintChannelRow(10, label, cells);
-}
-
-Cells ByteCells(const Rgb& linear) {
-    return {std::to_string(SrgbByte(linear[0])), std::to_string(SrgbByte(linear[1])),
-            std::to_string(SrgbByte(linear[2]))};
+    return result;
 }
 
 // The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
-void PrintSpectral(const SpectralMetal& m) {
-    PrintRow("integ f0", FormatCells("%.6f", m.f0));
-    PrintRow("f0 8-bit", ByteCells(m.f0));
-    PrintRow("integ edge", FormatCells("%.6f", m.edge));
-    PrintRow("edge 8bit", ByteCells(m.edge));
+std::vector<std::pair<std::string, Cells>> SpectralRows(const SpectralMetal& m) {
+    return {{"integ f0", FixedCells(m.f0, kColourDecimals)},
+            {"integ f0 8-bit", SrgbByteCells(m.f0)},
+            {"integ edge", FixedCells(m.edge, kColourDecimals)},
+            {"integ edge 8-bit", SrgbByteCells(m.edge)}};
 }
 
 int Report(NkResult result) {
+    MetalInput& metal = result.metal;
     std::array<double, 3> f0{}, edge{};
-    for (int c = 0; c < 3; ++c) {
-        const ArtistChannel artist = ArtistFromIor(Field(result.ior, c), Field(result.ior, c + 3));
+    for (std::size_t c = 0; c < 3; ++c) {
+        const ArtistChannel artist = ArtistFromIor(metal.ior.n(c), metal.ior.k(c));
         f0[c] = artist.reflectivity;
         edge[c] = artist.edgeTint;
-        if (artist.reflectivityClamped && !result.f0Clamped[static_cast<std::size_t>(c)]) {
-            result.warnings.push_back(ClampNote(c));
+        if (artist.reflectivityClamped && !result.f0Clamped[c]) {
+            metal.warnings.push_back(PoleWarning(c, "f0"));
         }
         if (edge[c] < 0.0 || edge[c] > 1.0) {
-            result.warnings.push_back(std::string(kChannelNames[c]) +
-                                      " edge tint lies outside 0 to 1: the artist mapping "
-                                      "cannot express this channel exactly");
+            metal.warnings.push_back(std::string(kChannelNames[c]) +
+                                     " edge tint lies outside 0 to 1: the artist mapping "
+                                     "cannot express this channel exactly");
         }
     }
-    AddLimitWarnings(result);
 
-    std::printf("source    %s\n", result.source.c_str());
-    if (result.spectral) {
-        std::printf(
-            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu "
-            "1/7; n and k fitted to both, clipped into 0 to 1\n");
+    std::vector<std::pair<std::string, Cells>> rows;
+    rows.push_back({"channel", {"red", "green", "blue"}});
+    if (metal.spectral) {
+        for (auto& row : SpectralRows(*metal.spectral)) rows.push_back(std::move(row));
+    } else {
+        rows.push_back({"um", FixedCells(kChannelWavelengths, 3)});
     }
-    PrintRow("channel", {"red", "green", "blue"});
-    if (result.spectral) PrintSpectral(*result.spectral);
-    if (!result.spectral) PrintRow("um", FormatCells("%.3f", kChannelWavelengths));
-    PrintRow("n", IorCells(result.ior, 0));
-    PrintRow("k", IorCells(result.ior, 3));
-    PrintRow("f0", FormatCells("%.6f", f0));
-    PrintRow("edge tint", FormatCells("%.6f", edge));
-    std::printf("\n%s", MaxScriptSnippet(result.ior).c_str());
-    for (const std::string& warning : result.warnings) {
-        std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
+    rows.push_back({"n", NCells(metal.ior)});
+    rows.push_back({"k", KCells(metal.ior)});
+    rows.push_back({"f0", FixedCells(f0, kColourDecimals)});
+    rows.push_back({"edge tint", FixedCells(edge, kColourDecimals)});
+
+    // One label column for the whole report, one space wider than its longest label.
+    std::size_t width = std::string("spectral").size();
+    for (const auto& row : rows) width = std::max(width, row.first.size());
+    const int labelWidth = static_cast<int>(width) + 1;
+    PrintLabelled(labelWidth, "source", metal.source);
+    if (metal.spectral) {
+        PrintLabelled(labelWidth, "spectral",
+                      "CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at "
+                      "mu 1/7; n and k fitted to both, clipped into 0 to 1");
     }
+    for (const auto& [label, cells] : rows) PrintChannelRow(labelWidth, label, cells);
+    std::printf("\n%s", MaxScriptSnippet(metal.ior).c_str());
+    PrintWarnings("nk", metal.warnings);
     return FlushOutput("nk");
 }
 
@@ -227,26 +159,26 @@ void AddNkCommand(CLI::App& app) {
         "  veltrane nk --n 0.27,0.98,1.22 --k 3.61,2.37,2.29 --to-artist\n"
         "  veltrane nk --preset tungsten\n");
     CLI::Option* file =
-        nk->add_option("file", options->file, "Refractive-index database file (YAML)")
+        nk->add_option("file", options->input.file, "Refractive-index database file (YAML)")
             ->type_name("FILE.yml");
     CLI::Option* preset =
-        nk->add_option("--preset", options->preset, "A metal by name (see veltrane presets)")
+        nk->add_option("--preset", options->input.preset, "A metal by name (see veltrane presets)")
             ->type_name("NAME");
     CLI::Option* f0 = nk->add_option("--f0", options->f0, "Colour at normal incidence, 0 to 1")
                           ->type_name("R,G,B");
     CLI::Option* edge =
         nk->add_option("--edge", options->edge, "Edge tint, 0 to 1")->type_name("R,G,B");
-    CLI::Option* n =
-        nk->add_option("--n", options->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
-    CLI::Option* k =
-        nk->add_option("--k", options->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+    CLI::Option* n = nk->add_option("--n", options->input.n, "Real part of the index, 0 to 100")
+                         ->type_name("R,G,B");
+    CLI::Option* k = nk->add_option("--k", options->input.k, "Extinction coefficient, 0 to 100")
+                         ->type_name("R,G,B");
     CLI::Option* toArtist =
         nk->add_flag("--to-artist", options->toArtist, "Convert --n and --k to f0 and edge tint");
     CLI::Option* spectral =
-        nk->add_flag("--spectral", options->spectral,
+        nk->add_flag("--spectral", options->input.spectral,
                      "Integrate FILE.yml over the visible spectrum and fit n and k to its colour");
     CLI::Option* data =
-        nk->add_option("--data", options->data,
+        nk->add_option("--data", options->input.data,
                        "Folder of the CIE tables (default: $VELTRANE_DATA, the installed or "
                        "the source data folder)")
             ->type_name("DIR");

@@ -1,11 +1,13 @@
+// Database files for the commands: read whole with a size limit, parsed, point-sampled at
+// the channel wavelengths, every fault a UsageError naming the file.
 #include "tools/veltrane/nk_input.h"
 
+#include <fmt/format.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 
-#include "core/param_store.h"
 #include "tools/veltrane/command_line.h"
 
 namespace veltrane::tools {
@@ -19,11 +21,9 @@ float Sample(const std::vector<NkSample>& curve, const char* quantity, std::size
     const double wavelength = kChannelWavelengths[channel];
     const auto value = Interpolate(curve, wavelength);
     if (!value) {
-        char where[32];
-        std::snprintf(where, sizeof where, "%.3f um", wavelength);
-        throw UsageError(path + ": " + where + " (" + kChannelNames[channel] +
-                         ") lies outside the data for " + quantity + " (" + CurveRange(curve) +
-                         "); values are never extrapolated");
+        throw UsageError(path + ": " + fmt::format(FMT_STRING("{:.3f} um"), wavelength) + " (" +
+                         kChannelNames[channel] + ") lies outside the data for " + quantity + " (" +
+                         CurveRange(curve) + "); values are never extrapolated");
     }
     return static_cast<float>(*value);
 }
@@ -55,8 +55,8 @@ NkTable LoadNkTable(const std::string& path) {
 ComplexIOR PointSampledIor(const NkTable& table, const std::string& path) {
     ComplexIOR ior;
     for (std::size_t c = 0; c < 3; ++c) {
-        ior.*kIorParamFields[c].field = Sample(table.n, "n", c, path);
-        ior.*kIorParamFields[c + 3].field = Sample(table.k, "k", c, path);
+        ior.n(c) = Sample(table.n, "n", c, path);
+        ior.k(c) = Sample(table.k, "k", c, path);
     }
     return ior;
 }

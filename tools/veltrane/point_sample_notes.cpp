@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "tools/veltrane/channel_rows.h"
-#include "tools/veltrane/maxscript_snippet.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/number_text.h"
 
 namespace veltrane::tools {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 // more, so that a sample exactly halfway agrees in both directions however the float and the
 // interpolation round.
 double Tolerance(float value) {
-    const std::string text = ShortestDecimal(value);
+    const std::string text = ShortestText(value);
     const std::size_t point = text.find('.');
     const int written = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
     const double magnitude = std::fabs(double{value});
@@ -33,7 +33,8 @@ double Tolerance(float value) {
 
 std::vector<SampleDifference> DifferencesFromFile(const Metal& metal, const NkTable& table) {
     const ComplexIOR& ior = metal.ior;
-    const std::array<float, 6> values = {ior.nR, ior.nG, ior.nB, ior.kR, ior.kG, ior.kB};
+    const std::array<float, 6> values = {ior.n(0), ior.n(1), ior.n(2),
+                                         ior.k(0), ior.k(1), ior.k(2)};
     std::vector<SampleDifference> differences;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::size_t channel = i % 3;
@@ -49,7 +50,7 @@ std::vector<SampleDifference> DifferencesFromFile(const Metal& metal, const NkTa
 std::string DescribeDifference(const SampleDifference& difference) {
     char file[48] = "outside the file's data";
     if (difference.file) std::snprintf(file, sizeof file, "file %.6g", *difference.file);
-    return difference.parameter + " " + ShortestDecimal(difference.value) + " (" + file + ")";
+    return difference.parameter + " " + ShortestText(difference.value) + " (" + file + ")";
 }
 
 }  // namespace veltrane::tools

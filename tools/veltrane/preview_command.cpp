@@ -10,9 +10,10 @@
 #include <thread>
 #include <vector>
 
+#include "core/param_store.h"
 #include "core/presets.h"
-#include "plugin/param_block.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/ignoring_case.h"
 #include "tools/veltrane/install_layout.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/preset_names.h"
@@ -39,13 +40,6 @@ struct PreviewOptions : MetalOptionText {
 
 int DefaultThreads() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
-
-bool EndsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string ending = path.substr(path.size() - 4);
-    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending == ".png";
 }
 
 std::string Capitalised(std::string name) {
@@ -107,9 +101,9 @@ std::vector<std::unique_ptr<PluginTexmap>> OpenMaps(const std::vector<Material>&
             if (metal.name == "custom") CheckIor(*map, metal, o);
             map->SetCustomIor(metal.ior);
         }
-        SetChecked(*map, veltrane_params::kHue, "--hue", o.hue);
-        SetChecked(*map, veltrane_params::kSat, "--sat", o.sat);
-        SetChecked(*map, veltrane_params::kGamma, "--gamma", o.gamma);
+        SetChecked(*map, kParamHue, "--hue", o.hue);
+        SetChecked(*map, kParamSat, "--sat", o.sat);
+        SetChecked(*map, kParamGamma, "--gamma", o.gamma);
         map->Update();
         maps.push_back(std::move(map));
     }
@@ -121,7 +115,7 @@ int RunPreview(const PreviewOptions& o) {
         o.size.empty() ? kDefaultSize : WholeOptionIn("--size", o.size, kMinSize, kMaxSize);
     const int threads = o.threads.empty() ? DefaultThreads()
                                           : WholeOptionIn("--threads", o.threads, 1, kMaxThreads);
-    if (!EndsWithPng(o.output)) {
+    if (!EndsWithIgnoringCase(o.output, ".png")) {
         throw UsageError("-o: '" + o.output +
                          "' is no PNG file name (valid: a name ending in .png)");
     }
