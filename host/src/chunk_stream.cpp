@@ -3,8 +3,8 @@
 #include <cstring>
 #include <optional>
 
+#include "fatal_stops.h"
 #include "little_endian.h"
-#include "not_modelled.h"
 
 namespace standin {
 

@@ -3,7 +3,7 @@
 #include <cwctype>
 #include <iterator>
 
-#include "editor_stop.h"
+#include "fatal_stops.h"
 #include "utf16.h"
 
 namespace standin {

@@ -9,7 +9,7 @@
 #include <standin/chunk_stream.h>
 
 #include "chunk_values.h"
-#include "editor_stop.h"
+#include "fatal_stops.h"
 
 namespace standin {
 

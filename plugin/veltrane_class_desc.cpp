@@ -1,4 +1,4 @@
-#include "plugin/class_desc.h"
+#include "plugin/veltrane_class_desc.h"
 
 #include <plugapi.h>
 
