@@ -1,3 +1,5 @@
+// The texture map: parameter changes, Update and EvalColor, the rollout, references, cloning and
+// scene data.
 #include "plugin/veltrane.h"
 
 #include <iparamm2.h>

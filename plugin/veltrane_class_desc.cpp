@@ -1,3 +1,4 @@
+// The texture map's class descriptor: its names, identity and the object it creates.
 #include "plugin/veltrane_class_desc.h"
 
 #include <plugapi.h>

@@ -1,3 +1,5 @@
+// The chunk stream behind ISave and ILoad: nested chunks written to and read from memory, with
+// every header checked against its enclosing chunk.
 #include <standin/chunk_stream.h>
 
 #include <cstring>

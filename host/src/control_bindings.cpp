@@ -1,3 +1,5 @@
+// The controls that a block descriptor's p_ui entries bind, and the check that the rollout's
+// dialog template has each of them with the right class.
 #include "control_bindings.h"
 
 #include <cwctype>

@@ -1,3 +1,5 @@
+// The host's record of the reference graph: cycle checks, releasing references and telling
+// dependents a target is going.
 #include "reference_graph.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The stand-in's ReferenceMaker: reference slots kept in the host's record, and deletion.
 #include <ref.h>
 
 #include "reference_graph.h"

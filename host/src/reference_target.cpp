@@ -1,3 +1,5 @@
+// The stand-in's ReferenceTarget: telling dependents it is deleted, deletion once nothing
+// references it, the default clone, and notification of dependents.
 #include <ref.h>
 
 #include <vector>

@@ -1,3 +1,5 @@
+// The scene file: a graph of reference targets written as chunks and read back, each object
+// recreated through its class descriptor.
 #include <standin/scene_file.h>
 
 #include <cinttypes>
