@@ -43,6 +43,18 @@ void ReferenceGraph::DropReferences(ReferenceMaker* maker) {
     node.refs.clear();
 }
 
+void ReferenceGraph::ClearReferences(ReferenceMaker* maker) {
+    // The record is looked up afresh each time: SetReference and a target's deletion run
+    // code that may touch it.
+    for (std::size_t i = 0; i < Node(maker).refs.size(); ++i) {
+        ReferenceTarget* target = Node(maker).refs[i];
+        if (!target) continue;
+        Node(maker).refs[i] = nullptr;
+        Set(maker, static_cast<int>(i), nullptr);
+        Release(target, maker, true);
+    }
+}
+
 void ReferenceGraph::DetachDependents(ReferenceTarget* target) {
     std::shared_ptr<RefNode> node = Share(target);
     node->dying = true;

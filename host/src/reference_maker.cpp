@@ -37,6 +37,19 @@ RefResult ReferenceMaker::DeleteReference(int i) {
     return ReplaceReference(i, nullptr, TRUE);
 }
 
+RefResult ReferenceMaker::DeleteMe() {
+    if (node_->dying) return REF_FAIL;
+    // From here on a released reference never deletes this object, and a dependent's handler
+    // that calls DeleteMe again is refused.
+    node_->dying = true;
+    if (auto* target = dynamic_cast<ReferenceTarget*>(this)) {
+        ReferenceGraph::DetachDependents(target);
+    }
+    ReferenceGraph::ClearReferences(this);
+    DeleteThis();
+    return REF_SUCCEED;
+}
+
 int ReferenceMaker::NumRefs() {
     return 0;
 }

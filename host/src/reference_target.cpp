@@ -17,6 +17,11 @@ ReferenceTarget::~ReferenceTarget() {
     ReferenceGraph::DetachDependents(this);
 }
 
+void ReferenceTarget::MaybeAutoDelete() {
+    const standin::RefNode& node = ReferenceGraph::Node(this);
+    if (node.dependents.empty() && !node.dying) DeleteMe();
+}
+
 void ReferenceTarget::GetClassName(MSTR& s, bool localized) const {
     (void)localized;
     s = L"ReferenceTarget";
