@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <ref.h>
+#include <standin/scene_roots.h>
 
 namespace {
 
@@ -277,25 +278,6 @@ TEST_F(References, ADeletedMakerReleasesItsTargetsWithoutCallingItsOwnCode) {
     EXPECT_TRUE(Node::events.empty());  // releasing references is no change to report
 }
 
-// A plain reference maker, no target: what DeleteMe frees when nothing can depend on it.
-class Holder : public ReferenceMaker {
-  public:
-    ~Holder() override { Node::deleted.push_back("holder"); }
-    SClass_ID SuperClassID() override { return 0x1002; }
-    int NumRefs() override { return 1; }
-    RefTargetHandle GetReference(int) override { return slot_; }
-
-  protected:
-    void SetReference(int, RefTargetHandle target) override { slot_ = target; }
-    RefResult NotifyRefChanged(const Interval&, RefTargetHandle, PartID&, RefMessage,
-                               BOOL) override {
-        return REF_SUCCEED;
-    }
-
-  private:
-    RefTargetHandle slot_ = nullptr;
-};
-
 TEST_F(References, MaybeAutoDeleteFreesATargetOnlyWhenNothingReferencesIt) {
     // maker -> target -> child; the child goes with its only holder.
     struct Case {
@@ -361,12 +343,11 @@ TEST_F(References, DeleteMeTellsDependentsWhileWholeThenClearsItsReferencesAndGo
     EXPECT_EQ(keeper->GetReference(0), shared);
 }
 
-TEST_F(References, DeleteMeFreesAMakerThatIsNoTargetWithWhatOnlyItHeld) {
-    auto* holder = new Holder;
-    auto* target = new Node("target");
-    holder->ReplaceReference(0, target);
-    EXPECT_EQ(holder->DeleteMe(), REF_SUCCEED);
-    EXPECT_EQ(Node::deleted, (Names{"target", "holder"}));
+TEST_F(References, DeleteMeFreesAPlainMakerWithWhatOnlyItHeld) {
+    auto* roots = new standin::SceneRoots;  // a reference maker that is no target
+    roots->Add(new Node("target"));
+    EXPECT_EQ(roots->DeleteMe(), REF_SUCCEED);
+    EXPECT_EQ(Node::deleted, Names{"target"});
 }
 
 TEST_F(References, CloneRefCopiesEachTargetOnceSoSharingSurvives) {
