@@ -188,7 +188,8 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(metals[21]["name"], "bismuth");
     EXPECT_EQ(metals[21]["preset"], 0);
     // Every metal's file is shipped: spectral colours, and the values the file gives otherwise.
-    EXPECT_EQ(gold["spectral"]["f0_linear"], nlohmann::json::parse("[1.058818, 0.773264, 0.307271]"));
+    EXPECT_EQ(gold["spectral"]["f0_linear"],
+              nlohmann::json::parse("[1.058818, 0.773264, 0.307271]"));
     EXPECT_EQ(gold["file_differences"], nlohmann::json::array());
     EXPECT_EQ(metals[1]["file_differences"].size(), 6u);  // aluminium
     EXPECT_EQ(metals[5]["file_differences"][0],
