@@ -1,0 +1,49 @@
+// The sample slot and the numbers the page shows, against `veltrane preview` and `veltrane
+// eval` for the same look, chosen through the page's controls.
+import assert from 'node:assert/strict';
+import { describe, it } from 'node:test';
+import { closePage, lookOf, openWorkbench, slotPixel, textOf, typeInto } from './support/browser.mjs';
+import { lookOptions } from './support/native.mjs';
+import { setup } from './support/setup.mjs';
+
+const CENTRE = 128; // the pixel that sees the sphere head-on in a 256-pixel slot
+
+// Each look as an artist sets it: a preset, then typed adjustments.
+const LOOKS = [
+  { name: 'copper, as the page opens', preset: null, typed: {}, lit: false },
+  { name: 'gold, lit', preset: 'gold', typed: {}, lit: true },
+  { name: 'titanium with hue, saturation and gamma', preset: 'titanium', typed: { hue: '35.5', sat: '-40', gamma: '1.8' }, lit: false },
+  { name: 'Custom values', preset: 'custom', typed: { 'n-red': '0.5', 'k-blue': '4.25', gamma: '0.6' }, lit: false },
+];
+
+// Where the colour is evaluated: head-on and at a grazing angle.
+const MUS = ['1', '0.2'];
+
+describe('the look against the native command', () => {
+  for (const look of LOOKS) {
+    it(look.name, async () => {
+      const { browser, html, native } = setup();
+      const page = await openWorkbench(browser, html);
+      try {
+        if (look.preset) await page.selectOption('#preset', look.preset);
+        for (const [field, text] of Object.entries(look.typed)) await typeInto(page, `#${field}`, text);
+        if (look.lit) await page.check('#lit');
+        const state = await lookOf(page);
+
+        const options = lookOptions(state);
+        const shown = await slotPixel(page, CENTRE, CENTRE);
+        const drawn = await native.previewPixel([...options, '--size', '256', ...(look.lit ? ['--lit'] : [])], CENTRE, CENTRE);
+        assert.deepEqual(shown, drawn, 'centre pixel');
+
+        for (const mu of MUS) {
+          await typeInto(page, '#mu', mu);
+          const printed = await native.stdout(['eval', ...options, '--mu', mu]);
+          assert.equal(await textOf(page, '#eval-text'), printed, `eval at mu ${mu}`);
+        }
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await closePage(page);
+      }
+    });
+  }
+});

@@ -1,0 +1,118 @@
+// Database files opened on the page give what `veltrane nk` prints, and the files it
+// refuses are refused with its message and the metal left as it was; the MAXScript snippet
+// is the command's.
+import assert from 'node:assert/strict';
+import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
+import { describe, it } from 'node:test';
+import { closePage, lookOf, openWorkbench, textOf } from './support/browser.mjs';
+import { setup } from './support/setup.mjs';
+
+// The command is run in the file's folder with the bare name, which is all the page knows.
+async function openOnPage(page, file, spectral) {
+  await page.setChecked('#nk-spectral', spectral);
+  await page.setInputFiles('#nk-file', file);
+  await page.waitForFunction(() => document.getElementById('nk-text').textContent !== ''
+    || document.getElementById('nk-message').textContent !== '');
+}
+
+function nkArgs(file, spectral) {
+  return ['nk', path.basename(file), ...(spectral ? ['--spectral'] : [])];
+}
+
+// Files the command refuses, made in a scratch folder from a shipped one.
+function refusedFiles(data, scratch) {
+  const johnson = readFileSync(path.join(data, 'main/Cu/nk/Johnson.yml'), 'utf8');
+  const rows = johnson.split('\n');
+  const files = {};
+  // Cut inside a data row: its last number is missing.
+  const cut = rows.findIndex((line) => /^\s+0\.5\d*\s/.test(line));
+  files.truncated = rows.slice(0, cut).join('\n') + '\n' + rows[cut].replace(/\s+\S+\s*$/, '\n');
+  files.formula = johnson.replace('type: tabulated nk', 'type: formula 2');
+  // Data that ends before the visible spectrum.
+  files.ultraviolet = rows.filter((line) => !/^\s+(\d*\.\d+)\s/.test(line) || Number(line.trim().split(/\s+/)[0]) < 0.4).join('\n');
+  files.not_yaml = 'DATA: [ {type: tabulated nk\n';
+  files.no_data = 'REFERENCES: none\n';
+  const paths = {};
+  for (const [name, text] of Object.entries(files)) {
+    paths[name] = path.join(scratch, `${name}.yml`);
+    writeFileSync(paths[name], text);
+  }
+  return paths;
+}
+
+describe('measured data', () => {
+  const ACCEPTED = [
+    ['main/Cu/nk/Johnson.yml', false],
+    ['main/Cu/nk/Johnson.yml', true],
+    ['main/Au/nk/Babar.yml', true],
+  ];
+
+  it('gives the numbers `veltrane nk` prints, point-sampled and spectral', async () => {
+    const { browser, html, native, data } = setup();
+    const page = await openWorkbench(browser, html);
+    try {
+      for (const [file, spectral] of ACCEPTED) {
+        const full = path.join(data, file);
+        await page.$eval('#nk-text', (e) => { e.textContent = ''; });
+        await openOnPage(page, full, spectral);
+        const printed = await native.stdout(nkArgs(full, spectral), { cwd: path.dirname(full) });
+        assert.equal(await textOf(page, '#nk-text'), printed, `${file} spectral=${spectral}`);
+        const look = await lookOf(page);
+        assert.equal(look.preset, 'custom', 'a file makes the metal Custom');
+        assert.equal(await page.$eval('#n-red', (e) => e.disabled), false);
+      }
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await closePage(page);
+    }
+  });
+
+  it('refuses what the command refuses, with its message, and keeps the metal', async () => {
+    const { browser, html, native } = setup();
+    const files = refusedFiles(setup().data, native.scratch);
+    const page = await openWorkbench(browser, html, 'preset=gold&gamma=1.25');
+    try {
+      const before = await lookOf(page);
+      for (const [name, file] of Object.entries(files)) {
+        for (const spectral of [false, true]) {
+          await page.$eval('#nk-message', (e) => { e.textContent = ''; });
+          await openOnPage(page, file, spectral);
+          const message = await textOf(page, '#nk-message');
+          if (name !== 'not_yaml') {
+            const said = await native.refusal(nkArgs(file, spectral), { cwd: path.dirname(file) });
+            assert.equal(message, said, `${name} spectral=${spectral}`);
+          } else {
+            assert.match(message, /^not_yaml\.yml: not valid YAML \(line \d+, column \d+: .+\)$/);
+          }
+          assert.equal(message.includes('\n'), false, 'one line');
+          assert.deepEqual(await lookOf(page), before, `${name}: the metal is unchanged`);
+          assert.equal(await textOf(page, '#nk-text'), '');
+        }
+      }
+    } finally {
+      await closePage(page);
+    }
+  });
+
+  it('has the snippet of `veltrane nk` byte for byte', async () => {
+    const { browser, html, native, data } = setup();
+    const page = await openWorkbench(browser, html);
+    try {
+      const look = await lookOf(page);
+      const printed = await native.stdout(['nk', '--n', look.n.join(','), '--k', look.k.join(','), '--to-artist']);
+      const snippet = await textOf(page, '#snippet-text');
+      assert.ok(snippet.length > 0);
+      assert.ok(printed.endsWith(snippet), `the command printed:\n${printed}\nthe page shows:\n${snippet}`);
+      // And after a file, the file's values.
+      const file = path.join(data, 'main/Cu/nk/Johnson.yml');
+      const copy = path.join(native.scratch, 'Johnson.yml');
+      copyFileSync(file, copy);
+      await openOnPage(page, copy, false);
+      const fromFile = await native.stdout(nkArgs(copy, false), { cwd: native.scratch });
+      assert.ok(fromFile.endsWith(await textOf(page, '#snippet-text')));
+    } finally {
+      await closePage(page);
+    }
+  });
+});
