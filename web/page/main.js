@@ -7,8 +7,6 @@ import { nkRequest } from './nk-request.js';
 import { SlotView } from './slot-view.js';
 import { Spinner } from './spinner.js';
 
-// One spinner step of each parameter, as the rollout's spinners step.
-const SPINNER_STEPS = { n: 0.001, k: 0.001, gamma: 0.01, hue: 0.1, sat: 0.1 };
 const CHANNELS = ['red', 'green', 'blue'];
 const CURVE_POINTS = 91;
 
@@ -45,7 +43,7 @@ class Workbench {
         id: `${param}-${CHANNELS[channel]}`,
         label: `${param}, ${headings[channel]}`,
         param,
-        step: SPINNER_STEPS[param],
+        step: this.catalogue.params[param].step,
         typed: this.typed,
         onRefused: refused,
         onChange: (value, how) => {
@@ -61,7 +59,7 @@ class Workbench {
         host,
         id: host.dataset.id,
         param,
-        step: SPINNER_STEPS[param],
+        step: this.catalogue.params[param].step,
         typed: this.typed,
         onRefused: refused,
         onChange: (value, how) => {
@@ -160,7 +158,7 @@ class Workbench {
     const mu = Number(byId('mu').value);
     const answer = byId('mu').value.trim() === '' || !Number.isFinite(mu)
       ? { error: `μ '${byId('mu').value}' is not a number` }
-      : this.api.call({ op: 'eval', n, k, mu, hue, sat, gamma });
+      : this.api.call({ op: 'eval', preset: this.look.preset, n, k, mu, hue, sat, gamma });
     say(byId('eval-text'), answer.error || answer.text);
   }
 

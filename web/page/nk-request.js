@@ -35,11 +35,11 @@ export function nkRequest(fileName, text, spectral) {
     // read (the later one counts).
     documents = loadAll(text, { schema: FAILSAFE_SCHEMA, json: true, filename: fileName });
   } catch (error) {
-    return { ...request, error: yamlProblem(error) };
+    return { ...request, yaml_error: yamlProblem(error) };
   }
   const root = documents[0];
-  if (!isMapping(root)) return { ...request, top: 'other' };
-  request.top = 'map';
+  request.top_level_map = isMapping(root);
+  if (!request.top_level_map) return request;
   if (Array.isArray(root.DATA)) {
     request.blocks = root.DATA.map((block) => (isMapping(block) ? scalarFields(block) : null));
   }
