@@ -47,3 +47,40 @@ describe('the look against the native command', () => {
     });
   }
 });
+
+describe('dragging a spinner', () => {
+  it('redraws coarse while the handle moves and refines to the native picture when still', async () => {
+    const { browser, html, native } = setup();
+    const page = await openWorkbench(browser, html);
+    try {
+      const handle = await page.$('.adjust .spin[data-param="gamma"] .spin-handle');
+      const box = await handle.boundingBox();
+      const x = box.x + box.width / 2;
+      const y = box.y + box.height / 2;
+      // Records the quality of every picture drawn.
+      await page.evaluate(() => {
+        const slot = document.getElementById('slot');
+        globalThis.drawnSteps = [];
+        new MutationObserver(() => globalThis.drawnSteps.push(slot.dataset.step)).observe(slot, { attributes: true });
+      });
+      await page.mouse.move(x, y);
+      await page.mouse.down();
+      await page.mouse.move(x, y - 20, { steps: 4 });
+      // While the handle is held, the picture follows, coarse.
+      await page.waitForFunction(() => globalThis.drawnSteps.includes('4'));
+      await page.mouse.move(x, y - 40, { steps: 4 });
+      await page.mouse.up();
+      const look = await lookOf(page);
+      assert.ok(look.gamma > 1.3 && look.gamma < 1.5, `gamma ${look.gamma} after 40 pixels up`);
+      const shown = await slotPixel(page, CENTRE, CENTRE + 40);
+      const drawn = await native.previewPixel([...lookOptions(look), '--size', '256'], CENTRE, CENTRE + 40);
+      assert.deepEqual(shown, drawn);
+      const steps = await page.evaluate(() => globalThis.drawnSteps);
+      assert.ok(steps.includes('4'), `drawn: ${steps}`);
+      assert.equal(steps.at(-1), '1');
+      assert.match(await page.evaluate(() => location.hash), /gamma=1\.[34]/);
+    } finally {
+      await closePage(page);
+    }
+  });
+});
