@@ -16,6 +16,16 @@ function say(element, text) {
   element.textContent = text || '';
 }
 
+// A report without the MAXScript snippet that the command prints after a blank line: the
+// snippet has a card of its own.
+function withoutSnippet(text) {
+  const blank = text.indexOf('\n\n');
+  return blank < 0 ? text : text.slice(0, blank + 1);
+}
+
+// Six decimals, as the command's reports show colours.
+const colourText = (value) => value.toFixed(6);
+
 class Workbench {
   constructor(api) {
     this.api = api;
@@ -140,17 +150,18 @@ class Workbench {
     const { n, k, hue, sat, gamma } = this.look;
     this.showEval();
     const model = byId('curve-model').value;
-    const curves = this.api.call({ op: 'curves', n, k, model, points: CURVE_POINTS });
+    const preset = this.look.preset;
+    const curves = this.api.call({ op: 'curves', preset, n, k, model, points: CURVE_POINTS });
     if (curves.error) {
       say(byId('curves-text'), curves.error);
     } else {
       drawCurves(byId('curves'), curves);
       say(byId('curves-text'), curves.text);
     }
-    const snippet = this.api.call({ op: 'snippet', preset: this.look.preset, n, k, hue, sat, gamma });
+    const snippet = this.api.call({ op: 'snippet', preset, n, k, hue, sat, gamma });
     say(byId('snippet-text'), snippet.error || snippet.text);
-    const converted = this.api.call({ op: 'convert', n, k, to: byId('convert-to').value });
-    say(byId('convert-text'), converted.error || converted.text);
+    const converted = this.api.call({ op: 'convert', preset, n, k, to: byId('convert-to').value });
+    say(byId('convert-text'), converted.error || withoutSnippet(converted.text));
   }
 
   showEval() {
@@ -222,7 +233,7 @@ class Workbench {
 
   setTriple(prefix, values) {
     values.forEach((value, c) => {
-      byId(`${prefix}-${c}`).value = String(value);
+      byId(`${prefix}-${c}`).value = colourText(value);
     });
   }
 
@@ -244,7 +255,7 @@ class Workbench {
       if (answer.error) return;
       this.setTriple('f0', answer.f0);
       this.setTriple('edge', answer.edge);
-      say(text, answer.text);
+      say(text, withoutSnippet(answer.text));
       this.artistNk = null;
     };
     const toNk = () => {
@@ -254,8 +265,9 @@ class Workbench {
         ? edge
         : this.api.call({ op: 'artist_to_nk', f0: f0.values, edge: edge.values });
       this.artistNk = answer.error ? null : answer;
-      say(message, answer.error);
-      say(text, answer.error ? '' : answer.text);
+      // The pole and the map's range are reported as the command reports them: warnings.
+      say(message, answer.error || (answer.warnings || []).join('\n'));
+      say(text, answer.error ? '' : withoutSnippet(answer.text));
     };
     for (const prefix of ['f0', 'edge']) {
       for (const c of [0, 1, 2]) byId(`${prefix}-${c}`).addEventListener('change', toNk);
@@ -272,7 +284,8 @@ class Workbench {
     const message = byId('convert-message');
     const text = byId('convert-back-text');
     const fromLook = () => {
-      const answer = this.api.call({ op: 'convert', n: this.look.n, k: this.look.k, to: byId('convert-to').value });
+      const { preset, n, k } = this.look;
+      const answer = this.api.call({ op: 'convert', preset, n, k, to: byId('convert-to').value });
       say(message, answer.error);
       if (answer.error) return;
       this.setTriple('base', answer.base_color);
@@ -292,7 +305,7 @@ class Workbench {
         });
       this.convertedNk = answer.error ? null : answer;
       say(message, answer.error);
-      say(text, answer.error ? '' : answer.text);
+      say(text, answer.error ? '' : withoutSnippet(answer.text));
     };
     for (const prefix of ['base', 'spec']) {
       for (const c of [0, 1, 2]) byId(`${prefix}-${c}`).addEventListener('change', toNk);

@@ -39,4 +39,5 @@ await import('./page-load.test.mjs');
 await import('./look.test.mjs');
 await import('./rollout.test.mjs');
 await import('./measured-data.test.mjs');
+await import('./artist-colours.test.mjs');
 await import('./fragment.test.mjs');

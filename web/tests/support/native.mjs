@@ -18,6 +18,11 @@ export class NativeTool {
     rmSync(this.scratch, { recursive: true, force: true });
   }
 
+  /** stdout and stderr of a run that must succeed. */
+  async run(args, options = {}) {
+    return run(this.executable, args, { ...options, encoding: 'utf8' });
+  }
+
   /** stdout of a run that must succeed. */
   async stdout(args, options = {}) {
     const { stdout } = await run(this.executable, args, { ...options, encoding: 'utf8' });
