@@ -84,3 +84,28 @@ describe('dragging a spinner', () => {
     }
   });
 });
+
+describe('curves', () => {
+  // The metal and the curve the map is compared with.
+  const CURVES = [
+    ['copper', 'exact'],
+    ['silver', 'openpbr'],
+    ['tungsten', 'exact'],
+  ];
+
+  it('print the largest differences of `veltrane curves` and plot every channel', async () => {
+    const { browser, html, native } = setup();
+    const page = await openWorkbench(browser, html);
+    try {
+      for (const [preset, model] of CURVES) {
+        await page.selectOption('#preset', preset);
+        await page.selectOption('#curve-model', model);
+        const printed = await native.stdout(['curves', '--preset', preset, '--model', model]);
+        assert.equal(await textOf(page, '#curves-text'), printed, `${preset} ${model}`);
+        assert.equal(await page.$$eval('#curves polyline.map, #curves polyline.reference', (all) => all.length), 6);
+      }
+    } finally {
+      await closePage(page);
+    }
+  });
+});
