@@ -1,7 +1,9 @@
 // The sample slot and the numbers the page shows, against `veltrane preview` and `veltrane
 // eval` for the same look, chosen through the page's controls.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { describe, it } from 'node:test';
+import { PNG } from 'pngjs';
 import { closePage, lookOf, openWorkbench, slotPixel, textOf, typeInto } from './support/browser.mjs';
 import { lookOptions } from './support/native.mjs';
 import { setup } from './support/setup.mjs';
@@ -103,6 +105,26 @@ describe('curves', () => {
         const printed = await native.stdout(['curves', '--preset', preset, '--model', model]);
         assert.equal(await textOf(page, '#curves-text'), printed, `${preset} ${model}`);
         assert.equal(await page.$$eval('#curves polyline.map, #curves polyline.reference', (all) => all.length), 6);
+      }
+    } finally {
+      await closePage(page);
+    }
+  });
+});
+
+describe('saving the sample slot', () => {
+  it('writes a PNG with the pixels of `veltrane preview`', async () => {
+    const { browser, html, native } = setup();
+    const page = await openWorkbench(browser, html, 'preset=gold&hue=20&lit=1');
+    try {
+      const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save-png')]);
+      assert.equal(download.suggestedFilename(), 'veltrane-gold-lit.png');
+      const png = PNG.sync.read(readFileSync(await download.path()));
+      assert.deepEqual([png.width, png.height], [256, 256]);
+      const options = [...lookOptions(await lookOf(page)), '--size', '256', '--lit'];
+      for (const [x, y] of [[CENTRE, CENTRE], [CENTRE + 60, CENTRE - 70], [5, 5]]) {
+        const at = (y * png.width + x) * 4;
+        assert.deepEqual([...png.data.subarray(at, at + 4)], await native.previewPixel(options, x, y), `pixel ${x},${y}`);
       }
     } finally {
       await closePage(page);
