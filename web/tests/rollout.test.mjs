@@ -104,3 +104,31 @@ describe('typed values', () => {
     }
   });
 });
+
+describe('the arrow keys', () => {
+  // The field, its value before, the key, and the value after: one spinner step, ten with
+  // Shift, never beyond the range.
+  const KEYS = [
+    ['gamma', '1', 'ArrowUp', 1.01],
+    ['gamma', '1', 'Shift+ArrowDown', 0.9],
+    ['gamma', '0.05', 'ArrowDown', 0.05],
+    ['hue', '179.95', 'ArrowUp', 180],
+    ['sat', '-10', 'ArrowDown', -10.1],
+    ['k-blue', '2', 'ArrowUp', 2.001],
+    ['n-red', '0', 'ArrowDown', 0],
+  ];
+
+  it('step a field as its spinner steps', async () => {
+    const { browser, html } = setup();
+    const page = await openWorkbench(browser, html, 'preset=custom&n=1,1,1&k=2,2,2');
+    try {
+      for (const [field, start, key, expected] of KEYS) {
+        await typeInto(page, `#${field}`, start);
+        await page.press(`#${field}`, key);
+        assert.equal(valueOf(await lookOf(page), field), Math.fround(expected), `${field} ${start} ${key}`);
+      }
+    } finally {
+      await closePage(page);
+    }
+  });
+});
