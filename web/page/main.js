@@ -9,6 +9,7 @@ import { Spinner } from './spinner.js';
 
 const CHANNELS = ['red', 'green', 'blue'];
 const CURVE_POINTS = 91;
+const MAX_FILE_BYTES = 64 << 20;
 
 const byId = (id) => document.getElementById(id);
 
@@ -215,6 +216,12 @@ class Workbench {
   // A refused file leaves the metal as it was; the message says why in one line.
   async openNkFile(file) {
     this.nkFile = file;
+    // The command's limit for a data file; a larger one is not read into the page at all.
+    if (file.size > MAX_FILE_BYTES) {
+      say(byId('nk-message'), `${file.name}: larger than ${MAX_FILE_BYTES >> 20} MiB, too large for a data file`);
+      say(byId('nk-text'), '');
+      return;
+    }
     const text = await file.text();
     const answer = this.api.call(nkRequest(file.name, text, byId('nk-spectral').checked));
     if (answer.error) {

@@ -2,7 +2,7 @@
 // refuses are refused with its message and the metal left as it was; the MAXScript snippet
 // is the command's.
 import assert from 'node:assert/strict';
-import { copyFileSync, readFileSync, writeFileSync } from 'node:fs';
+import { copyFileSync, readFileSync, truncateSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { describe, it } from 'node:test';
 import { closePage, lookOf, openWorkbench, textOf } from './support/browser.mjs';
@@ -38,6 +38,10 @@ function refusedFiles(data, scratch) {
     paths[name] = path.join(scratch, `${name}.yml`);
     writeFileSync(paths[name], text);
   }
+  // Beyond the command's limit for a data file (sparse: no disk space taken).
+  paths.huge = path.join(scratch, 'huge.yml');
+  writeFileSync(paths.huge, '');
+  truncateSync(paths.huge, (64 << 20) + 1);
   return paths;
 }
 
