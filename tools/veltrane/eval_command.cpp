@@ -12,6 +12,7 @@
 
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/eval_report.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
@@ -64,23 +65,7 @@ Sample ReadSample(const EvalOptions& o) {
 }
 
 int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
-    const AColor c = evaluator.Evaluate(s);
-    const float mono = Mono(c);
-
-    std::printf("material  %s\n", s.material.c_str());
-    std::printf("n         %.6g %.6g %.6g\n", double{s.ior.nR}, double{s.ior.nG}, double{s.ior.nB});
-    std::printf("k         %.6g %.6g %.6g\n", double{s.ior.kR}, double{s.ior.kG}, double{s.ior.kB});
-    if (s.angle) {
-        std::printf("view      %.6g degrees from the normal (mu %.6g)\n", double{*s.angle},
-                    double{s.mu});
-    } else {
-        std::printf("view      mu %.6g\n", double{s.mu});
-    }
-    std::printf("adjust    hue %.6g, sat %.6g, gamma %.6g\n", double{s.hue}, double{s.sat},
-                double{s.gamma});
-    std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
-                double{c.a});
-    std::printf("mono      %.6f\n", double{mono});
+    PrintEvalReport(s.material, s, s.angle, evaluator.Evaluate(s));
     return FlushOutput("eval");
 }
 

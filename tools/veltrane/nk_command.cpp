@@ -18,6 +18,7 @@
 #include "tools/veltrane/data_folder.h"
 #include "tools/veltrane/maxscript_snippet.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/nk_report.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/spectral_metal.h"
 
@@ -30,51 +31,14 @@ struct NkOptions {
     bool spectral = false;
 };
 
-// The six values and what the report says about where they come from.
-struct NkResult {
-    std::string source;
-    ComplexIOR ior;
-    std::vector<std::string> warnings;
-    std::array<bool, 3> f0Clamped{};  // already reported
-    std::optional<SpectralMetal> spectral;
-};
-
-float& Field(ComplexIOR& ior, int index) {
-    return ior.*kIorParamFields[index].field;
-}
-
 NkResult FromFile(const std::string& path) {
-    const NkTable table = LoadNkTable(path);
-    NkResult result;
-    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    result.ior = PointSampledIor(table, path);
-    return result;
-}
-
-std::string ClampNote(int channel) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "%s f0 clamped to %g: f0 = 1 is a pole of the mapping (n and k grow without "
-                  "bound)",
-                  kChannelNames[channel], kMaxReflectivity);
-    return text;
+    return NkFromTable(LoadNkTable(path), path, nullptr);
 }
 
 NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
     const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
     const auto edge = BoundedTripleOption("--edge", edgeText, 0.0, 1.0);
-    NkResult result;
-    result.source = "f0 " + f0Text + ", edge tint " + edgeText;
-    for (int c = 0; c < 3; ++c) {
-        const IorChannel ior = IorFromArtist(f0[c], edge[c]);
-        if (ior.reflectivityClamped) {
-            result.warnings.push_back(ClampNote(c));
-            result.f0Clamped[static_cast<std::size_t>(c)] = true;
-        }
-        Field(result.ior, c) = static_cast<float>(ior.n);
-        Field(result.ior, c + 3) = static_cast<float>(ior.k);
-    }
-    return result;
+    return NkFromArtist(f0, edge, "f0 " + f0Text + ", edge tint " + edgeText);
 }
 
 NkResult FromIor(const std::string& nText, const std::string& kText) {
@@ -97,15 +61,7 @@ NkResult FromPreset(const std::string& name) {
 NkResult FromSpectralFile(const std::string& path, const std::string& dataOption) {
     const NkTable table = LoadNkTable(path);
     const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
-    NkResult result;
-    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    result.spectral = IntegrateMetal(table, tables, path);
-    result.ior = result.spectral->ior;
-    result.warnings = result.spectral->warnings;
-    for (std::size_t c = 0; c < 3; ++c) {
-        result.f0Clamped[c] = result.spectral->fit[c].reflectivityClipped;
-    }
-    return result;
+    return NkFromTable(table, path, &tables);
 }
 
 NkResult Resolve(const NkOptions& o) {
@@ -125,70 +81,8 @@ NkResult Resolve(const NkOptions& o) {
         "and --to-artist; or --preset NAME)");
 }
 
-void AddLimitWarnings(NkResult& result) {
-    for (int i = 0; i < 6; ++i) {
-        const float v = Field(result.ior, i);
-        if (v > kMapIorLimit) {
-            char text[160];
-            std::snprintf(text, sizeof text,
-                          "%s %s = %g exceeds the map's range 0 to %g; the map clamps it",
-                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapIorLimit);
-            result.warnings.push_back(text);
-        }
-    }
-}
-
-void PrintRow(const char* label, const Cells& cells) {
-    PrintChannelRow(10, label, cells);
-}
-
-Cells ByteCells(const Rgb& linear) {
-    return {std::to_string(SrgbByte(linear[0])), std::to_string(SrgbByte(linear[1])),
-            std::to_string(SrgbByte(linear[2]))};
-}
-
-// The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
-void PrintSpectral(const SpectralMetal& m) {
-    PrintRow("integ f0", FormatCells("%.6f", m.f0));
-    PrintRow("f0 8-bit", ByteCells(m.f0));
-    PrintRow("integ edge", FormatCells("%.6f", m.edge));
-    PrintRow("edge 8bit", ByteCells(m.edge));
-}
-
 int Report(NkResult result) {
-    std::array<double, 3> f0{}, edge{};
-    for (int c = 0; c < 3; ++c) {
-        const ArtistChannel artist = ArtistFromIor(Field(result.ior, c), Field(result.ior, c + 3));
-        f0[c] = artist.reflectivity;
-        edge[c] = artist.edgeTint;
-        if (artist.reflectivityClamped && !result.f0Clamped[static_cast<std::size_t>(c)]) {
-            result.warnings.push_back(ClampNote(c));
-        }
-        if (edge[c] < 0.0 || edge[c] > 1.0) {
-            result.warnings.push_back(std::string(kChannelNames[c]) +
-                                      " edge tint lies outside 0 to 1: the artist mapping "
-                                      "cannot express this channel exactly");
-        }
-    }
-    AddLimitWarnings(result);
-
-    std::printf("source    %s\n", result.source.c_str());
-    if (result.spectral) {
-        std::printf(
-            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu "
-            "1/7; n and k fitted to both, clipped into 0 to 1\n");
-    }
-    PrintRow("channel", {"red", "green", "blue"});
-    if (result.spectral) PrintSpectral(*result.spectral);
-    if (!result.spectral) PrintRow("um", FormatCells("%.3f", kChannelWavelengths));
-    PrintRow("n", IorCells(result.ior, 0));
-    PrintRow("k", IorCells(result.ior, 3));
-    PrintRow("f0", FormatCells("%.6f", f0));
-    PrintRow("edge tint", FormatCells("%.6f", edge));
-    std::printf("\n%s", MaxScriptSnippet(result.ior).c_str());
-    for (const std::string& warning : result.warnings) {
-        std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
-    }
+    PrintNkReport(std::move(result));
     return FlushOutput("nk");
 }
 
