@@ -44,7 +44,11 @@ class Workbench {
   buildRollout() {
     const headings = this.catalogue.headings;
     headings.forEach((heading, channel) => say(byId(`heading-${channel}`), heading));
-    const refused = (message) => say(byId('message'), message);
+    // A refusal stays on show until the next value is taken.
+    const refused = (message) => {
+      say(byId('message'), message);
+      this.refusalShown = true;
+    };
     this.ior = { n: [], k: [] };
     for (const host of document.querySelectorAll('.ior-grid .spin')) {
       const param = host.dataset.param;
@@ -53,6 +57,7 @@ class Workbench {
         host,
         id: `${param}-${CHANNELS[channel]}`,
         label: `${param}, ${headings[channel]}`,
+        name: `${param} ${CHANNELS[channel]}`,
         param,
         step: this.catalogue.params[param].step,
         typed: this.typed,
@@ -69,6 +74,7 @@ class Workbench {
       this.adjust[param] = new Spinner({
         host,
         id: host.dataset.id,
+        name: host.previousElementSibling.textContent.replace(/:$/, ''),
         param,
         step: this.catalogue.params[param].step,
         typed: this.typed,
@@ -139,6 +145,10 @@ class Workbench {
   }
 
   changed({ dragging = false }) {
+    if (this.refusalShown) {
+      say(byId('message'), '');
+      this.refusalShown = false;
+    }
     this.slot.show(this.look, this.lit, { dragging });
     this.showOutputs();
     if (!dragging) {

@@ -7,12 +7,14 @@ const PIXELS_PER_STEP = 1;
 
 export class Spinner {
   /**
-   * host: the element to fill; param: 'n', 'k', 'gamma', 'hue' or 'sat'; step: one spinner
+   * host: the element to fill; name: for messages; label: the accessible name where no
+   * <label> names the field; param: 'n', 'k', 'gamma', 'hue' or 'sat'; step: one spinner
    * step; typed(param, text) → {value, text} | {error}; onChange(value, {dragging}) after
    * each change; onRefused(message) when typed text is not taken.
    */
-  constructor({ host, id, label, param, step, typed, onChange, onRefused }) {
+  constructor({ host, id, label, name, param, step, typed, onChange, onRefused }) {
     this.param = param;
+    this.name = name;
     this.step = step;
     this.typed = typed;
     this.onChange = onChange;
@@ -61,7 +63,7 @@ export class Spinner {
     const answer = this.typed(this.param, text);
     if (answer.error) {
       this.input.value = this.text;
-      this.onRefused(answer.error);
+      this.onRefused(`${this.name}: '${text}' was not taken (${answer.error})`);
       return;
     }
     const changed = answer.value !== this.value;

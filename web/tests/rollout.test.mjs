@@ -92,6 +92,8 @@ describe('typed values', () => {
         const after = await lookOf(page);
         const value = valueOf(after, field);
         assert.equal(value, Math.fround(expected), `${field} '${text}'`);
+        const refused = Number.isNaN(Number(text)) || text.trim() === '';
+        assert.equal((await textOf(page, '#message')).includes('was not taken'), refused, `${field} '${text}': message`);
         const shown = await page.inputValue(`#${field}`);
         assert.equal(Math.fround(Number(shown)), value, `${field} '${text}' shows '${shown}'`);
         // The look is what the command computes for the stored value.
