@@ -13,8 +13,16 @@ const MAX_FILE_BYTES = 64 << 20;
 
 const byId = (id) => document.getElementById(id);
 
-function say(element, text) {
+// Shows a message; `kind` 'warning' for what was taken with a note, else a refusal.
+function say(element, text, kind) {
   element.textContent = text || '';
+  element.classList.toggle('warning', kind === 'warning');
+}
+
+// An answer's refusal, or its warnings (the pole, the map's range) as the command gives them.
+function showAnswer(element, answer) {
+  if (answer.error) say(element, answer.error);
+  else say(element, (answer.warnings || []).join('\n'), 'warning');
 }
 
 // A report without the MAXScript snippet that the command prints after a blank line: the
@@ -152,6 +160,9 @@ class Workbench {
     this.slot.show(this.look, this.lit, { dragging });
     this.showOutputs();
     if (!dragging) {
+      // The colour cards follow the metal; what was typed there counts until it changes.
+      this.artistFromLook();
+      this.convertFromLook();
       const fragment = fragmentOf(this.look, this.lit, this.catalogue);
       history.replaceState(null, '', `#${fragment}`);
     }
@@ -199,7 +210,10 @@ class Workbench {
     const input = byId('nk-file');
     const spectral = byId('nk-spectral');
     input.addEventListener('change', () => {
-      if (input.files.length) this.openNkFile(input.files[0]);
+      if (!input.files.length) return;
+      this.openNkFile(input.files[0]);
+      // Cleared, so that choosing the same file again (edited meanwhile) reads it again.
+      input.value = '';
     });
     spectral.addEventListener('change', () => {
       if (this.nkFile) this.openNkFile(this.nkFile);
@@ -226,6 +240,11 @@ class Workbench {
   // A refused file leaves the metal as it was; the message says why in one line.
   async openNkFile(file) {
     this.nkFile = file;
+    await this.readNkFile(file);
+    this.filesRead = (this.filesRead || 0) + 1;
+  }
+
+  async readNkFile(file) {
     // The command's limit for a data file; a larger one is not read into the page at all.
     if (file.size > MAX_FILE_BYTES) {
       say(byId('nk-message'), `${file.name}: larger than ${MAX_FILE_BYTES >> 20} MiB, too large for a data file`);
@@ -239,8 +258,8 @@ class Workbench {
       say(byId('nk-text'), '');
       return;
     }
-    say(byId('nk-message'), (answer.warnings || []).join('\n'));
-    say(byId('nk-text'), answer.text);
+    showAnswer(byId('nk-message'), answer);
+    say(byId('nk-text'), withoutSnippet(answer.text));
     this.useCustom(answer.n, answer.k);
   }
 
@@ -268,7 +287,7 @@ class Workbench {
     const text = byId('artist-text');
     const fromLook = () => {
       const answer = this.api.call({ op: 'nk_to_artist', n: this.look.n, k: this.look.k });
-      say(message, answer.error);
+      showAnswer(message, answer);
       if (answer.error) return;
       this.setTriple('f0', answer.f0);
       this.setTriple('edge', answer.edge);
@@ -282,8 +301,7 @@ class Workbench {
         ? edge
         : this.api.call({ op: 'artist_to_nk', f0: f0.values, edge: edge.values });
       this.artistNk = answer.error ? null : answer;
-      // The pole and the map's range are reported as the command reports them: warnings.
-      say(message, answer.error || (answer.warnings || []).join('\n'));
+      showAnswer(message, answer);
       say(text, answer.error ? '' : withoutSnippet(answer.text));
     };
     for (const prefix of ['f0', 'edge']) {
@@ -370,8 +388,6 @@ class Workbench {
     say(byId('message'), problem ? `The link's settings were not used (${problem}); showing the defaults.` : '');
     this.showLook();
     this.changed({});
-    this.artistFromLook();
-    this.convertFromLook();
     document.body.dataset.ready = 'true';
   }
 }

@@ -3,13 +3,9 @@
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 import { closePage, lookOf, openWorkbench, textOf } from './support/browser.mjs';
+import { reportOf } from './support/native.mjs';
 import { setup } from './support/setup.mjs';
 
-// The command's report up to the blank line before its snippet, and its warnings.
-function reportOf(stdout) {
-  const blank = stdout.indexOf('\n\n');
-  return blank < 0 ? stdout : stdout.slice(0, blank + 1);
-}
 
 async function fillTriple(page, prefix, values) {
   for (let c = 0; c < 3; ++c) await page.fill(`#${prefix}-${c}`, values[c]);

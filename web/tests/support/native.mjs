@@ -57,3 +57,9 @@ export function lookOptions(look) {
     : ['--preset', look.preset];
   return [...metal, '--hue', String(look.hue), '--sat', String(look.sat), '--gamma', String(look.gamma)];
 }
+
+/** A report up to the blank line before the MAXScript snippet the command prints last. */
+export function reportOf(stdout) {
+  const blank = stdout.indexOf('\n\n');
+  return blank < 0 ? stdout : stdout.slice(0, blank + 1);
+}
