@@ -2,8 +2,8 @@
 // computes: the map's curve solid, the curve it is compared with dashed.
 
 const SVG = 'http://www.w3.org/2000/svg';
-const WIDTH = 440;
-const HEIGHT = 200;
+const WIDTH = 720;
+const HEIGHT = 210;
 const PAD = { left: 34, right: 10, top: 8, bottom: 24 };
 const MAX_ANGLE = 90;
 

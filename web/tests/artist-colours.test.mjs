@@ -75,8 +75,10 @@ describe('other renderers', () => {
         await page.click('#convert-from-look');
         const base = await page.$$eval('[id^=base-]', (all) => all.map((e) => e.value));
         const specular = await page.$$eval('[id^=spec-]', (all) => all.map((e) => e.value));
-        const back = await native.stdout(['convert', '--from', model, '--base-color', base.join(','),
-                                          '--specular-color', specular.join(',')]);
+        // Typed as plain numbers ('1' for '1.000000'): the report repeats them as typed.
+        const typed = (texts) => texts.map((t) => String(Number(t))).join(',');
+        const back = await native.stdout(['convert', '--from', model, '--base-color', typed(base),
+                                          '--specular-color', typed(specular)]);
         assert.equal(await textOf(page, '#convert-back-text'), reportOf(back), `${model} back`);
       }
     } finally {
