@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -16,10 +17,14 @@
 #include <sstream>
 
 #include "core/evaluation.h"
+#include "core/fresnel.h"
 #include "core/presets.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/metal_table.h"
+#include "tools/metals/closed_form_deviation.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/convert_report.h"
+#include "tools/veltrane/curves_report.h"
 #include "tools/veltrane/eval_report.h"
 #include "tools/veltrane/maxscript_snippet.h"
 #include "tools/veltrane/nk_report.h"
@@ -32,6 +37,8 @@ namespace veltrane::web {
 namespace {
 
 using nlohmann::json;
+
+constexpr int kSweepAll = tools::kSweepSteps + 1;
 
 // A fault of the request itself; answered as {"error": ...}.
 struct BadRequest : std::runtime_error {
@@ -127,27 +134,32 @@ json Typed(const json& request) {
     return {{"value", typed->value}, {"text", typed->shown}};
 }
 
-// The metal's name as the command names it: a known metal's key, else "custom".
-std::string MaterialName(const json& request) {
-    if (!request.contains("preset")) return "custom";
-    const std::string preset = Text(request, "preset");
-    if (preset != "custom" && tools::FindMetal(preset) == nullptr) {
-        throw BadRequest("unknown preset '" + preset + "'");
-    }
-    return preset;
+// The metal a request names: a known metal's key and values, as the command's --preset gives
+// them (n and k of the request are then not read), or "custom" with the request's n and k.
+struct NamedMetal {
+    std::string name;
+    ComplexIOR ior;
+};
+
+NamedMetal MetalOf(const json& request) {
+    const std::string preset = request.contains("preset") ? Text(request, "preset") : "custom";
+    if (preset == "custom") return {preset, IorOf(request)};
+    const tools::Metal* metal = tools::FindMetal(preset);
+    if (metal == nullptr) throw BadRequest("unknown preset '" + preset + "'");
+    return {preset, metal->ior};
 }
 
 json Eval(const json& request) {
+    const NamedMetal metal = MetalOf(request);
     tools::SampleInput sample;
-    sample.ior = IorOf(request);
+    sample.ior = metal.ior;
     sample.mu = Number(request, "mu");
     sample.hue = NumberOr(request, "hue", 0.0f);
     sample.sat = NumberOr(request, "sat", 0.0f);
     sample.gamma = NumberOr(request, "gamma", 1.0f);
-    const std::string material = MaterialName(request);
     const AColor c = tools::CoreEvaluator().Evaluate(sample);
     CapturedOutput output;
-    tools::PrintEvalReport(material, sample, std::nullopt, c);
+    tools::PrintEvalReport(metal.name, sample, std::nullopt, c);
     return {{"rgba", json::array({c.r, c.g, c.b, c.a})}, {"mono", Mono(c)}, {"text", output.Out()}};
 }
 
@@ -278,6 +290,100 @@ json NkToArtist(const json& request) {
     return answer;
 }
 
+// Every step of the sweep, or `points` steps spread evenly over it from 0 to 90 degrees.
+std::vector<int> SweepSteps(const json& request) {
+    const int points =
+        request.contains("points") ? static_cast<int>(Number(request, "points")) : kSweepAll;
+    if (points < 2 || points > tools::kSweepSteps + 1) {
+        throw BadRequest("\"points\" must lie in 2 to " + std::to_string(tools::kSweepSteps + 1));
+    }
+    std::vector<int> steps;
+    for (int i = 0; i < points; ++i) {
+        steps.push_back(static_cast<int>(std::lround(static_cast<double>(i) * tools::kSweepSteps / (points - 1))));
+    }
+    return steps;
+}
+
+json Curves(const json& request) {
+    const std::string model = request.contains("model") ? Text(request, "model") : "exact";
+    if (model != "exact" && model != "openpbr") throw BadRequest("unknown model '" + model + "'");
+    const auto reference = model == "exact" ? tools::Reference::kExact : tools::Reference::kOpenPbr;
+    const NamedMetal metal = MetalOf(request);
+    tools::Material material;
+    material.name = metal.name;
+    material.ior = metal.ior;
+    const std::vector<int> steps = SweepSteps(request);
+
+    CapturedOutput output;
+    const tools::CurveSet set = reference == tools::Reference::kExact
+                                    ? tools::ExactSet(material)
+                                    : tools::OpenPbrSet(material);
+    tools::PrintCurvesReport({set}, reference);
+    json angles = json::array(), map = json::array(), curve = json::array();
+    for (int step : steps) {
+        const float mu = tools::SweepFacing(step);
+        const AColor closed = FresnelConductorColor(mu, material.ior);
+        const auto i = static_cast<std::size_t>(step);
+        angles.push_back(tools::SweepDegrees(step));
+        map.push_back(Rgb(closed.r, closed.g, closed.b));
+        curve.push_back({set.values[0][i], set.values[1][i], set.values[2][i]});
+    }
+    json largest = json::array();
+    const float n[3] = {material.ior.nR, material.ior.nG, material.ior.nB};
+    const float k[3] = {material.ior.kR, material.ior.kG, material.ior.kB};
+    for (std::size_t c = 0; c < 3; ++c) {
+        largest.push_back(tools::DeviationFrom(n[c], k[c], set.values[c]).largest);
+    }
+    return {{"angles", angles}, {"map", map},           {"reference", curve},
+            {"max_diff", largest}, {"text", output.Out()},
+            {"warnings", Warnings(output.Err(), "veltrane curves: warning: ")}};
+}
+
+tools::Model ModelNamed(const std::string& name) {
+    if (name == "openpbr") return tools::Model::kOpenPbr;
+    if (name == "standard-surface") return tools::Model::kStandardSurface;
+    throw BadRequest("unknown model '" + name + "'");
+}
+
+tools::Triple Doubles(const std::array<float, 3>& v) {
+    return {double{v[0]}, double{v[1]}, double{v[2]}};
+}
+
+json Convert(const json& request) {
+    tools::Conversion conv;
+    if (request.contains("from")) {
+        conv.model = ModelNamed(Text(request, "from"));
+        const auto base = CheckedTriple(request, "base_color", 1.0f);
+        const auto specular = CheckedTriple(request, "specular_color", 1.0f);
+        conv.toMap = true;
+        conv.baseColor = Doubles(base);
+        conv.specularColor = Doubles(specular);
+        conv.source = std::string(tools::ModelKey(conv.model)) + " base_color " + TripleText(base) +
+                      ", specular_color " + TripleText(specular);
+        tools::IorFromColours(conv);
+    } else {
+        conv.model = ModelNamed(Text(request, "to"));
+        const NamedMetal metal = MetalOf(request);
+        conv.ior = metal.ior;
+        conv.source = "custom";
+        if (const tools::Metal* known = tools::FindMetal(metal.name)) {
+            conv.source = std::string(known->name) + " (" + std::string(known->source) + ")";
+        } else {
+            CheckedTriple(request, "n", 100.0f);
+            CheckedTriple(request, "k", 100.0f);
+        }
+        tools::ColoursFromIor(conv);
+    }
+    CapturedOutput output;
+    tools::PrintConversionTable(conv);
+    return {{"n", IorJson(conv.ior, false)},
+            {"k", IorJson(conv.ior, true)},
+            {"base_color", conv.baseColor},
+            {"specular_color", conv.specularColor},
+            {"warnings", conv.warnings},
+            {"text", output.Out()}};
+}
+
 json Snippet(const json& request) {
     return {{"text", tools::MaxScriptSnippet(IorOf(request))}};
 }
@@ -288,7 +394,7 @@ const std::map<std::string, Operation>& Operations() {
     static const std::map<std::string, Operation> operations = {
         {"metals", Metals},           {"typed", Typed},        {"eval", Eval},
         {"snippet", Snippet},         {"nk_blocks", NkBlocks}, {"artist_to_nk", ArtistToNk},
-        {"nk_to_artist", NkToArtist},
+        {"nk_to_artist", NkToArtist}, {"curves", Curves},         {"convert", Convert},
     };
     return operations;
 }
