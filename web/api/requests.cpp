@@ -20,8 +20,8 @@
 #include "core/fresnel.h"
 #include "core/presets.h"
 #include "tools/metals/artist_mapping.h"
-#include "tools/metals/metal_table.h"
 #include "tools/metals/closed_form_deviation.h"
+#include "tools/metals/metal_table.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/convert_report.h"
 #include "tools/veltrane/curves_report.h"
@@ -299,7 +299,8 @@ std::vector<int> SweepSteps(const json& request) {
     }
     std::vector<int> steps;
     for (int i = 0; i < points; ++i) {
-        steps.push_back(static_cast<int>(std::lround(static_cast<double>(i) * tools::kSweepSteps / (points - 1))));
+        steps.push_back(static_cast<int>(
+            std::lround(static_cast<double>(i) * tools::kSweepSteps / (points - 1))));
     }
     return steps;
 }
@@ -315,9 +316,8 @@ json Curves(const json& request) {
     const std::vector<int> steps = SweepSteps(request);
 
     CapturedOutput output;
-    const tools::CurveSet set = reference == tools::Reference::kExact
-                                    ? tools::ExactSet(material)
-                                    : tools::OpenPbrSet(material);
+    const tools::CurveSet set = reference == tools::Reference::kExact ? tools::ExactSet(material)
+                                                                      : tools::OpenPbrSet(material);
     tools::PrintCurvesReport({set}, reference);
     json angles = json::array(), map = json::array(), curve = json::array();
     for (int step : steps) {
@@ -334,9 +334,10 @@ json Curves(const json& request) {
     for (std::size_t c = 0; c < 3; ++c) {
         largest.push_back(tools::DeviationFrom(n[c], k[c], set.values[c]).largest);
     }
-    return {{"angles", angles}, {"map", map},           {"reference", curve},
-            {"max_diff", largest}, {"text", output.Out()},
-            {"warnings", Warnings(output.Err(), "veltrane curves: warning: ")}};
+    return {
+        {"angles", angles},     {"map", map},
+        {"reference", curve},   {"max_diff", largest},
+        {"text", output.Out()}, {"warnings", Warnings(output.Err(), "veltrane curves: warning: ")}};
 }
 
 tools::Model ModelNamed(const std::string& name) {
@@ -376,12 +377,9 @@ json Convert(const json& request) {
     }
     CapturedOutput output;
     tools::PrintConversionTable(conv);
-    return {{"n", IorJson(conv.ior, false)},
-            {"k", IorJson(conv.ior, true)},
-            {"base_color", conv.baseColor},
-            {"specular_color", conv.specularColor},
-            {"warnings", conv.warnings},
-            {"text", output.Out()}};
+    return {{"n", IorJson(conv.ior, false)}, {"k", IorJson(conv.ior, true)},
+            {"base_color", conv.baseColor},  {"specular_color", conv.specularColor},
+            {"warnings", conv.warnings},     {"text", output.Out()}};
 }
 
 json Snippet(const json& request) {
@@ -394,7 +392,7 @@ const std::map<std::string, Operation>& Operations() {
     static const std::map<std::string, Operation> operations = {
         {"metals", Metals},           {"typed", Typed},        {"eval", Eval},
         {"snippet", Snippet},         {"nk_blocks", NkBlocks}, {"artist_to_nk", ArtistToNk},
-        {"nk_to_artist", NkToArtist}, {"curves", Curves},         {"convert", Convert},
+        {"nk_to_artist", NkToArtist}, {"curves", Curves},      {"convert", Convert},
     };
     return operations;
 }
