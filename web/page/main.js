@@ -247,7 +247,8 @@ class Workbench {
   async readNkFile(file) {
     // The command's limit for a data file; a larger one is not read into the page at all.
     if (file.size > MAX_FILE_BYTES) {
-      say(byId('nk-message'), `${file.name}: larger than ${MAX_FILE_BYTES >> 20} MiB, too large for a data file`);
+      const limit = `${MAX_FILE_BYTES >> 20} MiB`;
+      say(byId('nk-message'), `${file.name}: larger than ${limit}, too large for a data file`);
       say(byId('nk-text'), '');
       return;
     }
@@ -385,7 +386,8 @@ class Workbench {
     const { look, lit, problem } = lookFromFragment(location.hash, this.catalogue, this.typed);
     this.look = look;
     this.lit = lit;
-    say(byId('message'), problem ? `The link's settings were not used (${problem}); showing the defaults.` : '');
+    const note = problem ? `The link's settings were not used (${problem}); showing the defaults.` : '';
+    say(byId('message'), note);
     this.showLook();
     this.changed({});
     document.body.dataset.ready = 'true';

@@ -74,9 +74,10 @@ try {
       const { render, drag } = await pageTimes(page, size, lit, REPEATS);
       const native = nativeMs(size, lit, scratch) - fixed;
       const label = `${size}px${lit ? ' lit' : ''}`;
-      console.log(`${label.padEnd(9)} Chromium ${render.toFixed(1).padStart(7)} ms   native 1 thread ${native.toFixed(1).padStart(7)} ms   `
+      const ms = (value) => `${value.toFixed(1).padStart(7)} ms`;
+      console.log(`${label.padEnd(10)} Chromium ${ms(render)}   native 1 thread ${ms(native)}   `
                   + `Chromium speed ${(native / render).toFixed(2)} x native`);
-      if (size === 256) console.log(`${label.padEnd(9)} drag step (coarse slot + outputs) ${drag.toFixed(1)} ms`);
+      if (size === 256) console.log(`${label.padEnd(10)} drag step (coarse slot + outputs) ${drag.toFixed(1)} ms`);
     }
   }
   await closePage(page);

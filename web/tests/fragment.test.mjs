@@ -5,6 +5,11 @@ import { describe, it } from 'node:test';
 import { closePage, lookOf, openWorkbench, slotPixel, textOf, typeInto } from './support/browser.mjs';
 import { setup } from './support/setup.mjs';
 
+// Each of the rollout's fields: its id, the text it shows, whether it is disabled.
+function rolloutFields(page) {
+  return page.$$eval('.rollout input', (all) => all.map((e) => [e.id, e.value, e.disabled]));
+}
+
 const DEFAULT_LOOK = { preset: 'copper', gamma: 1, hue: 0, sat: 0, lit: false };
 
 describe('the address fragment', () => {
@@ -24,13 +29,13 @@ describe('the address fragment', () => {
         for (const [field, text] of Object.entries(set.typed)) await typeInto(page, `#${field}`, text);
         if (set.lit) await page.check('#lit');
         const look = await lookOf(page);
-        const fields = await page.$$eval('.rollout input', (all) => all.map((e) => [e.id, e.value, e.disabled]));
+        const fields = await rolloutFields(page);
         const pixel = await slotPixel(page, 128, 100);
 
         await page.reload();
         await page.waitForSelector('body[data-ready]');
         assert.deepEqual(await lookOf(page), look);
-        assert.deepEqual(await page.$$eval('.rollout input', (all) => all.map((e) => [e.id, e.value, e.disabled])), fields);
+        assert.deepEqual(await rolloutFields(page), fields);
         assert.deepEqual(await slotPixel(page, 128, 100), pixel);
         assert.equal(await textOf(page, '#message'), '');
         assert.deepEqual(page.errors, []);

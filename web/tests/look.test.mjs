@@ -14,7 +14,12 @@ const CENTRE = 128; // the pixel that sees the sphere head-on in a 256-pixel slo
 const LOOKS = [
   { name: 'copper, as the page opens', preset: null, typed: {}, lit: false },
   { name: 'gold, lit', preset: 'gold', typed: {}, lit: true },
-  { name: 'titanium with hue, saturation and gamma', preset: 'titanium', typed: { hue: '35.5', sat: '-40', gamma: '1.8' }, lit: false },
+  {
+    name: 'titanium with hue, saturation and gamma',
+    preset: 'titanium',
+    typed: { hue: '35.5', sat: '-40', gamma: '1.8' },
+    lit: false,
+  },
   { name: 'Custom values', preset: 'custom', typed: { 'n-red': '0.5', 'k-blue': '4.25', gamma: '0.6' }, lit: false },
 ];
 
@@ -34,7 +39,8 @@ describe('the look against the native command', () => {
 
         const options = lookOptions(state);
         const shown = await slotPixel(page, CENTRE, CENTRE);
-        const drawn = await native.previewPixel([...options, '--size', '256', ...(look.lit ? ['--lit'] : [])], CENTRE, CENTRE);
+        const previewOptions = [...options, '--size', '256', ...(look.lit ? ['--lit'] : [])];
+        const drawn = await native.previewPixel(previewOptions, CENTRE, CENTRE);
         assert.deepEqual(shown, drawn, 'centre pixel');
 
         for (const mu of MUS) {
@@ -124,7 +130,8 @@ describe('saving the sample slot', () => {
       const options = [...lookOptions(await lookOf(page)), '--size', '256', '--lit'];
       for (const [x, y] of [[CENTRE, CENTRE], [CENTRE + 60, CENTRE - 70], [5, 5]]) {
         const at = (y * png.width + x) * 4;
-        assert.deepEqual([...png.data.subarray(at, at + 4)], await native.previewPixel(options, x, y), `pixel ${x},${y}`);
+        const drawn = await native.previewPixel(options, x, y);
+        assert.deepEqual([...png.data.subarray(at, at + 4)], drawn, `pixel ${x},${y}`);
       }
     } finally {
       await closePage(page);

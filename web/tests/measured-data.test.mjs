@@ -44,7 +44,9 @@ function refusedFiles(data, scratch) {
   files.truncated = rows.slice(0, cut).join('\n') + '\n' + rows[cut].replace(/\s+\S+\s*$/, '\n');
   files.formula = johnson.replace('type: tabulated nk', 'type: formula 2');
   // Data that ends before the visible spectrum.
-  files.ultraviolet = rows.filter((line) => !/^\s+(\d*\.\d+)\s/.test(line) || Number(line.trim().split(/\s+/)[0]) < 0.4).join('\n');
+  const wavelength = (line) => Number(line.trim().split(/\s+/)[0]);
+  const isRow = (line) => /^\s+(\d*\.\d+)\s/.test(line);
+  files.ultraviolet = rows.filter((line) => !isRow(line) || wavelength(line) < 0.4).join('\n');
   files.not_yaml = 'DATA: [ {type: tabulated nk\n';
   files.no_data = 'REFERENCES: none\n';
   const paths = {};

@@ -55,8 +55,10 @@ describe('presets and Custom', () => {
     const { browser, html } = setup();
     const page = await openWorkbench(browser, html);
     try {
-      const groups = await page.$$eval('#preset optgroup', (all) => all.map((g) => [...g.children].map((o) => o.textContent)));
-      assert.deepEqual(groups[0], ['Custom', 'Silver', 'Aluminium', 'Gold', 'Cobalt', 'Chromium', 'Copper', 'Iron', 'Nickel', 'Platinum', 'Titanium']);
+      const groups = await page.$$eval('#preset optgroup',
+                                       (all) => all.map((g) => [...g.children].map((o) => o.textContent)));
+      assert.deepEqual(groups[0], ['Custom', 'Silver', 'Aluminium', 'Gold', 'Cobalt', 'Chromium', 'Copper',
+                                   'Iron', 'Nickel', 'Platinum', 'Titanium']);
       assert.ok(groups[1].length > 0, 'the further metals');
       assert.equal(await page.$eval('#preset', (s) => s.value), 'copper');
     } finally {
