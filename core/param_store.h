@@ -2,25 +2,15 @@
 #pragma once
 
 #include "core/complex_ior.h"
+#include "core/param_ids.h"
 #include "core/types.h"
 
 namespace veltrane {
 
-/// IDs of the six index-of-refraction parameters in the texture's parameter block.
-/// Persisted in scene files: never renumber.
-enum IorParamId : int {
-    kParamNR = 1,
-    kParamNG = 2,
-    kParamNB = 3,
-    kParamKR = 4,
-    kParamKG = 5,
-    kParamKB = 6,
-};
-
 /// Which ComplexIOR field each n/k parameter holds, in parameter order: the order in which
 /// a preset writes them.
 inline constexpr struct IorParamField {
-    IorParamId id;
+    ParamId id;
     float ComplexIOR::*field;
 } kIorParamFields[6] = {
     {kParamNR, &ComplexIOR::nR}, {kParamNG, &ComplexIOR::nG}, {kParamNB, &ComplexIOR::nB},

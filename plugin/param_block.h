@@ -3,26 +3,25 @@
 
 #include <iparamb2.h>
 
-#include "core/param_store.h"
+#include "core/param_ids.h"
 
 namespace veltrane_params {
 
-constexpr BlockID kBlockId = 0;
+constexpr BlockID kBlockId = veltrane::kParamsBlockId;
 
-// Parameter IDs of block "params". No parameter has ID 10.
+// Parameter IDs of block "params" under the plug-in's names.
 enum : ParamID {
-    kPreset = 0,
-    // The six n/k values are the ones the core's ApplyPreset writes.
+    kPreset = veltrane::kParamPreset,
     kNRed = veltrane::kParamNR,
     kNGreen = veltrane::kParamNG,
     kNBlue = veltrane::kParamNB,
     kKRed = veltrane::kParamKR,
     kKGreen = veltrane::kParamKG,
     kKBlue = veltrane::kParamKB,
-    kGamma = 7,
-    kHue = 8,
-    kSat = 9,
-    kOutput = 11,
+    kGamma = veltrane::kParamGamma,
+    kHue = veltrane::kParamHue,
+    kSat = veltrane::kParamSat,
+    kOutput = veltrane::kParamOutput,
 };
 
 // Reference numbers of the texture map that the block names.

@@ -195,7 +195,7 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     }
     const nlohmann::json& gold = metals[2];
     EXPECT_EQ(gold["n"], nlohmann::json::parse("[0.11114, 0.615, 1.2865]"));
-    EXPECT_EQ(gold["f0_linear"], nlohmann::json::parse("[0.9671, 0.5746, 0.3335]"));
+    EXPECT_EQ(gold["f0_linear"], nlohmann::json::parse("[0.967102, 0.574565, 0.333507]"));
     EXPECT_EQ(gold["f0_srgb8"], nlohmann::json::parse("[251, 200, 156]"));
     EXPECT_EQ(gold["source"], "Babar & Weaver 2015, Appl. Opt. 54, 477");
     EXPECT_EQ(metals[21]["name"], "bismuth");
@@ -205,8 +205,8 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     const std::vector<std::string> rows = Lines(csv.out);
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[3],
-              "gold,Gold,3,0.11114,0.615,1.2865,3.5041,1.7816,1.5789,0.9671,0.5746,0.3335,251,"
-              "200,156,0.9992,0.9507,0.7567,\"Babar & Weaver 2015, Appl. Opt. 54, 477\","
+              "gold,Gold,3,0.11114,0.615,1.2865,3.5041,1.7816,1.5789,0.967102,0.574565,0.333507,"
+              "251,200,156,0.999210,0.950702,0.756737,\"Babar & Weaver 2015, Appl. Opt. 54, 477\","
               "main/Au/nk/Babar.yml,,,,,,");
 
     const ToolRun table = RunTool({"presets"});

@@ -183,8 +183,11 @@ TEST(ArtistMapping, KnownValuesAndThePole) {
 }
 
 TEST(Srgb, EncodesLinearValuesToBytes) {
-    const std::pair<double, int> cases[] = {{-1.0, 0},  {0.0, 0},   {0.001, 3}, {0.18, 118},
-                                            {0.5, 188}, {1.0, 255}, {7.0, 255}};
+    const double inf = std::numeric_limits<double>::infinity();
+    // NaN is no light, as in a picture's pixel: black, not an arbitrary code.
+    const std::pair<double, int> cases[] = {{-1.0, 0},  {0.0, 0},         {0.001, 3}, {0.18, 118},
+                                            {0.5, 188}, {1.0, 255},       {7.0, 255}, {inf, 255},
+                                            {-inf, 0},  {std::nan(""), 0}};
     for (const auto& [linear, byte] : cases) EXPECT_EQ(SrgbByte(linear), byte) << linear;
 }
 

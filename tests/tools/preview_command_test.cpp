@@ -17,6 +17,7 @@
 #include "core/presets.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/tools/tool_runner.h"
+#include "tools/metals/srgb.h"
 #include "tools/veltrane/srgb_pixel.h"
 
 namespace veltrane::tools {

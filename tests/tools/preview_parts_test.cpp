@@ -8,6 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "tools/metals/srgb.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/lit_metal.h"
 #include "tools/veltrane/output_file.h"

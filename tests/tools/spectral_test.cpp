@@ -207,8 +207,8 @@ TEST(ColourModels, F82StaysNearTheClosedFormOnThePresetsAndSchlickDoesNot) {
     };
     for (const Case& c : cases) {
         const Metal& metal = *FindMetal(c.metal);
-        const float n = metal.ior.*kIorParamFields[c.channel].field;
-        const float k = metal.ior.*kIorParamFields[c.channel + 3].field;
+        const float n = metal.ior.n(c.channel);
+        const float k = metal.ior.k(c.channel);
         EXPECT_NEAR(F82FromIor(n, k).specularNeeded, c.specularNeeded, 5e-5) << c.metal;
     }
     double largest = 0.0, largestSchlick = 0.0;

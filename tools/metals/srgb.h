@@ -1,17 +1,17 @@
 // Linear colour values to the sRGB encoding.
 #pragma once
 
-#include <algorithm>
-#include <cmath>
+#include <cstdint>
 
 namespace veltrane::tools {
 
-/// A linear value, clamped into [0, 1], encoded with the sRGB transfer curve and rounded to
-/// 8 bits.
-inline int SrgbByte(double linear) {
-    const double x = std::clamp(linear, 0.0, 1.0);
-    const double encoded = x <= 0.0031308 ? 12.92 * x : 1.055 * std::pow(x, 1.0 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(encoded * 255.0));
-}
+/// A linear value clamped into [0, 1] (NaN counts as 0: no light), encoded with the sRGB
+/// transfer curve: 0 to 1.
+double SrgbEncoded(double linear);
+
+/// The 8-bit sRGB code nearest to a linear value clamped into [0, 1], nearest in the encoded
+/// scale; NaN gives 0 as SrgbEncoded does, so a fault upstream shows black rather than an
+/// arbitrary code. What a display expects, as the host's colour-managed sample slot shows it.
+std::uint8_t SrgbByte(double linear);
 
 }  // namespace veltrane::tools

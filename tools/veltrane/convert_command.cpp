@@ -2,7 +2,7 @@
 // colours), the conversion per channel with its warnings, and the table or JSON report.
 #include "tools/veltrane/convert_command.h"
 
-#include <nlohmann/json.hpp>
+#include <fmt/format.h>
 
 #include <cstdio>
 #include <memory>
@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/colour_models.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/convert_report.h"
-#include "tools/veltrane/data_folder.h"
+#include "tools/veltrane/json_numbers.h"
 #include "tools/veltrane/maxscript_snippet.h"
-#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/metal_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/spectral_metal.h"
 
@@ -26,9 +26,9 @@ namespace veltrane::tools {
 namespace {
 
 struct ConvertOptions {
-    std::string to, from, preset, n, k, file, data, baseColor, specularColor;
+    MetalInputText input;
+    std::string to, from, baseColor, specularColor;
     std::string format = "table";
-    bool spectral = false;
 };
 
 Model ModelOption(const std::string& option, const std::string& text) {
@@ -63,42 +63,13 @@ Conversion Resolve(const ConvertOptions& o) {
         return conv;
     }
     conv.model = ModelOption("--to", o.to);
-    if (!o.file.empty()) {
-        const NkTable table = LoadNkTable(o.file);
-        conv.source = o.file + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-        if (o.spectral) {
-            conv.spectral = IntegrateMetal(table, LoadCieTables(FindDataFolder(o.data)), o.file);
-            conv.ior = conv.spectral->ior;
-            conv.warnings = conv.spectral->warnings;
-            conv.source += ", integrated over the spectrum";
-        } else {
-            conv.ior = PointSampledIor(table, o.file);
-        }
-    } else if (o.spectral) {
-        throw UsageError("--spectral needs a database file FILE.yml");
-    } else if (!o.preset.empty()) {
-        const Metal& metal = MetalOption(o.preset);
-        conv.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
-        conv.ior = metal.ior;
-    } else if (!o.n.empty()) {
-        const auto n = BoundedTripleOption("--n", o.n, 0.0, kMapIorLimit);
-        const auto k = BoundedTripleOption("--k", o.k, 0.0, kMapIorLimit);
-        conv.source = "custom";
-        conv.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    } else {
-        throw UsageError(
-            "missing input (valid: --preset NAME, --n R,G,B with --k R,G,B, or "
-            "FILE.yml [--spectral])");
-    }
+    MetalInput metal = ReadMetalInput(o.input);
+    conv.source = std::move(metal.source);
+    conv.ior = metal.ior;
+    conv.spectral = std::move(metal.spectral);
+    conv.warnings = std::move(metal.warnings);
     ColoursFromIor(conv);
     return conv;
-}
-
-// Numbers enter the JSON as the doubles of their printed decimals.
-nlohmann::ordered_json Numbers(const Cells& cells) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const std::string& cell : cells) list.push_back(std::stod(cell));
-    return list;
 }
 
 void PrintJson(const Conversion& conv) {
@@ -106,14 +77,14 @@ void PrintJson(const Conversion& conv) {
         {"source", conv.source},
         {"model", ModelKey(conv.model)},
         {"direction", conv.toMap ? "from" : "to"},
-        {"n", Numbers(IorCells(conv.ior, 0))},
-        {"k", Numbers(IorCells(conv.ior, 3))},
-        {"base_color", Numbers(FormatCells("%.6f", conv.baseColor))},
-        {"specular_color", Numbers(FormatCells("%.6f", conv.specularColor))},
+        {"n", JsonNumbers(NCells(conv.ior))},
+        {"k", JsonNumbers(KCells(conv.ior))},
+        {"base_color", JsonNumbers(FixedCells(conv.baseColor, kColourDecimals))},
+        {"specular_color", JsonNumbers(FixedCells(conv.specularColor, kColourDecimals))},
     };
     if (conv.spectral) {
-        out["spectral_f0"] = Numbers(FormatCells("%.6f", conv.spectral->f0));
-        out["spectral_edge"] = Numbers(FormatCells("%.6f", conv.spectral->edge));
+        out["spectral_f0"] = JsonNumbers(FixedCells(conv.spectral->f0, kColourDecimals));
+        out["spectral_edge"] = JsonNumbers(FixedCells(conv.spectral->edge, kColourDecimals));
     }
     out["warnings"] = conv.warnings;
     std::printf("%s\n", out.dump(2).c_str());
@@ -129,9 +100,7 @@ int RunConvert(const ConvertOptions& o) {
     } else {
         PrintConversionTable(conv);
     }
-    for (const std::string& warning : conv.warnings) {
-        std::fprintf(stderr, "veltrane convert: warning: %s\n", warning.c_str());
-    }
+    PrintWarnings("convert", conv.warnings);
     return FlushOutput("convert");
 }
 
@@ -166,7 +135,7 @@ void AddConvertCommand(CLI::App& app) {
         "  veltrane convert --from openpbr --base-color 0.93,0.59,0.52 --specular-color "
         "0.98,0.98,0.97\n");
     CLI::Option* file =
-        convert->add_option("file", o->file, "Refractive-index database file (YAML)")
+        convert->add_option("file", o->input.file, "Refractive-index database file (YAML)")
             ->type_name("FILE.yml");
     CLI::Option* to =
         convert->add_option("--to", o->to, "Model to convert to: openpbr or standard-surface")
@@ -175,11 +144,11 @@ void AddConvertCommand(CLI::App& app) {
         convert->add_option("--from", o->from, "Model to convert from: openpbr or standard-surface")
             ->type_name("MODEL");
     CLI::Option* preset =
-        convert->add_option("--preset", o->preset, "A metal by name")->type_name("NAME");
-    CLI::Option* n =
-        convert->add_option("--n", o->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
-    CLI::Option* k =
-        convert->add_option("--k", o->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+        convert->add_option("--preset", o->input.preset, "A metal by name")->type_name("NAME");
+    CLI::Option* n = convert->add_option("--n", o->input.n, "Real part of the index, 0 to 100")
+                         ->type_name("R,G,B");
+    CLI::Option* k = convert->add_option("--k", o->input.k, "Extinction coefficient, 0 to 100")
+                         ->type_name("R,G,B");
     CLI::Option* base =
         convert->add_option("--base-color", o->baseColor, "The model's base_color, 0 to 1")
             ->type_name("R,G,B");
@@ -188,9 +157,9 @@ void AddConvertCommand(CLI::App& app) {
             ->add_option("--specular-color", o->specularColor, "The model's specular_color, 0 to 1")
             ->type_name("R,G,B");
     CLI::Option* spectral = convert->add_flag(
-        "--spectral", o->spectral, "Integrate FILE.yml over the spectrum before converting");
+        "--spectral", o->input.spectral, "Integrate FILE.yml over the spectrum before converting");
     CLI::Option* data =
-        convert->add_option("--data", o->data, "Folder of the CIE tables")->type_name("DIR");
+        convert->add_option("--data", o->input.data, "Folder of the CIE tables")->type_name("DIR");
     convert->add_option("--format", o->format, "Output format: table or json")
         ->type_name("FORMAT")
         ->capture_default_str();

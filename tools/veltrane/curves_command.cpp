@@ -1,8 +1,8 @@
 // veltrane curves: the report of the largest differences, the warnings, and the picture.
 #include "tools/veltrane/curves_command.h"
 
-#include <algorithm>
-#include <cctype>
+#include <fmt/format.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/param_store.h"
 #include "tools/metals/closed_form_deviation.h"
 #include "tools/metals/colour_models.h"
 #include "tools/veltrane/channel_rows.h"
@@ -18,7 +17,9 @@
 #include "tools/veltrane/curves_plot.h"
 #include "tools/veltrane/curves_report.h"
 #include "tools/veltrane/data_folder.h"
-#include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/ignoring_case.h"
+#include "tools/veltrane/metal_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/output_file.h"
 #include "tools/veltrane/preset_names.h"
@@ -32,15 +33,6 @@ struct CurvesOptions {
     std::string model = "exact";
 };
 
-bool EndsWithIgnoringCase(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<long>(suffix.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
-
 PictureFormat FormatOf(const std::string& path) {
     if (EndsWithIgnoringCase(path, ".svg")) return PictureFormat::kSvg;
     if (EndsWithIgnoringCase(path, ".png")) return PictureFormat::kPng;
@@ -49,16 +41,17 @@ PictureFormat FormatOf(const std::string& path) {
 
 // The file's spectrally integrated curve beside the map with the n and k fitted to it.
 CurveSet SpectralSet(const std::string& path, const std::string& dataOption) {
-    const NkTable table = LoadNkTable(path);
+    MetalInputText text;
+    text.file = path;
+    text.spectral = true;
+    text.data = dataOption;
+    const MetalInput metal = ReadMetalInput(text);
+    PrintWarnings("curves", metal.warnings);
     const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
-    const SpectralMetal metal = IntegrateMetal(table, tables, path);
-    for (const std::string& warning : metal.warnings) {
-        std::fprintf(stderr, "veltrane curves: warning: %s\n", warning.c_str());
-    }
     const std::string name = std::filesystem::path(path).filename().string();
     return {{name, metal.ior, name + ", n and k fitted"},
             "spectral (CIE 1931, D65)",
-            SpectralSweep(tables, metal.nk)};
+            SpectralSweep(tables, metal.spectral->nk)};
 }
 
 Reference ReferenceOf(const CurvesOptions& o) {

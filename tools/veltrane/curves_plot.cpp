@@ -4,6 +4,7 @@
 
 #include <cairo-svg.h>
 #include <cairo.h>
+#include <fmt/format.h>
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,8 @@
 #include <memory>
 
 #include "core/fresnel.h"
-#include "core/param_store.h"
 #include "tools/metals/closed_form_deviation.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/output_file.h"
 
 namespace veltrane::tools {
@@ -66,16 +67,19 @@ void Line(cairo_t* cr, double x0, double y0, double x1, double y1) {
     cairo_stroke(cr);
 }
 
-std::string Format(const char* format, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+// How an axis labels its grid values: reflectance plainly, differences with their sign.
+enum class AxisLabels { kPlain, kSigned };
+
+std::string AxisLabel(double value, AxisLabels labels) {
+    if (value == 0.0) return "0";
+    return labels == AxisLabels::kSigned ? fmt::format(FMT_STRING("{:+.2f}"), value)
+                                         : fmt::format(FMT_STRING("{:.2f}"), value);
 }
 
 // Frame, grid and labels of a plot area from top to bottom whose values run from low to
 // high with grid lines at the given values.
 void Axes(cairo_t* cr, double top, double bottom, double low, double high,
-          const std::vector<double>& gridValues, const char* labelFormat) {
+          const std::vector<double>& gridValues, AxisLabels labels) {
     cairo_set_line_width(cr, 1.0);
     SetColour(cr, kGrid);
     for (int degrees = 15; degrees < 90; degrees += 15)
@@ -85,7 +89,7 @@ void Axes(cairo_t* cr, double top, double bottom, double low, double high,
         SetColour(cr, kGrid);
         Line(cr, kLeft, y, kRight, y);
         SetColour(cr, kInk);
-        Text(cr, kLeft - 5.0, y + 4.0, v == 0.0 ? "0" : Format(labelFormat, v), 10.0, false, 1.0);
+        Text(cr, kLeft - 5.0, y + 4.0, AxisLabel(v, labels), 10.0, false, 1.0);
     }
     SetColour(cr, kInk);
     cairo_rectangle(cr, kLeft, top, kRight - kLeft, bottom - top);
@@ -124,8 +128,8 @@ void Legend(cairo_t* cr, const std::string& reference) {
 double StripRange(const CurveSet& set) {
     double largest = kClosedFormBound;
     for (std::size_t c = 0; c < 3; ++c) {
-        const float n = set.material.ior.*kIorParamFields[c].field;
-        const float k = set.material.ior.*kIorParamFields[c + 3].field;
+        const float n = set.material.ior.n(c);
+        const float k = set.material.ior.k(c);
         largest = std::max(largest, DeviationFrom(n, k, set.values[c]).largest);
     }
     return std::ceil(largest * 100.0 - 1e-9) / 100.0;
@@ -136,28 +140,26 @@ void Panel(cairo_t* cr, const CurveSet& set) {
     SetColour(cr, kInk);
     Text(cr, kLeft, 18.0, material.title, 14.0, true);
     std::string values = "n";
-    for (int c = 0; c < 3; ++c)
-        values += Format(" %.4g", double{material.ior.*kIorParamFields[c].field});
+    for (std::size_t c = 0; c < 3; ++c) values += " " + ShortestText(material.ior.n(c));
     values += "   k";
-    for (int c = 3; c < 6; ++c)
-        values += Format(" %.4g", double{material.ior.*kIorParamFields[c].field});
+    for (std::size_t c = 0; c < 3; ++c) values += " " + ShortestText(material.ior.k(c));
     Text(cr, kRight, 36.0, values, 10.0, false, 1.0);
     Text(cr, kLeft, 36.0, "reflectance", 10.0, false);
 
-    Axes(cr, kTop, kBottom, 0.0, 1.0, {0.0, 0.25, 0.5, 0.75, 1.0}, "%.2f");
+    Axes(cr, kTop, kBottom, 0.0, 1.0, {0.0, 0.25, 0.5, 0.75, 1.0}, AxisLabels::kPlain);
     const double range = StripRange(set);
-    Axes(cr, kStripTop, kStripBottom, -range, range, {-range, 0.0, range}, "%+.2f");
+    Axes(cr, kStripTop, kStripBottom, -range, range, {-range, 0.0, range}, AxisLabels::kSigned);
     SetColour(cr, kInk);
     Text(cr, kLeft, kStripTop - 6.0, "map minus " + set.reference, 10.0, false);
     for (int degrees = 0; degrees <= 90; degrees += 15) {
-        Text(cr, X(degrees), kStripBottom + 14.0, Format("%.0f", degrees), 10.0, false, 0.5);
+        Text(cr, X(degrees), kStripBottom + 14.0, std::to_string(degrees), 10.0, false, 0.5);
     }
     Text(cr, kRight, kStripBottom + 28.0, "angle of incidence (degrees)", 10.0, false, 1.0);
 
     const double dash[] = {4.0, 3.0};
     for (int c = 0; c < 3; ++c) {
-        const float n = material.ior.*kIorParamFields[c].field;
-        const float k = material.ior.*kIorParamFields[c + 3].field;
+        const float n = material.ior.n(static_cast<std::size_t>(c));
+        const float k = material.ior.k(static_cast<std::size_t>(c));
         const auto closed = [&](int step) {
             return double{FresnelConductor(n, k, SweepFacing(step))};
         };

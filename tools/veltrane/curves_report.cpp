@@ -1,30 +1,28 @@
 // The curves report and its reference curves, shared by the command and the workbench page.
 #include "tools/veltrane/curves_report.h"
 
+#include <fmt/format.h>
+
 #include <cstdio>
 #include <string>
 
-#include "core/param_store.h"
 #include "tools/metals/closed_form_deviation.h"
 #include "tools/metals/colour_models.h"
 #include "tools/veltrane/channel_rows.h"
+#include "tools/veltrane/number_text.h"
 
 namespace veltrane::tools {
 namespace {
 
-float Field(const ComplexIOR& ior, std::size_t index) {
-    return ior.*kIorParamFields[index].field;
-}
-
 void WarnBeyondBound(const Material& m, std::size_t c, const Deviation& d) {
-    const float n = Field(m.ior, c), k = Field(m.ior, c + 3);
-    std::fprintf(stderr,
-                 "veltrane curves: warning: %s %s (n %g, k %g): the closed form is off by %.4f "
-                 "at %.1f deg, beyond %g",
-                 m.name.c_str(), kChannelNames[c], double{n}, double{k}, d.largest, d.degrees,
-                 kClosedFormBound);
+    const float n = m.ior.n(c), k = m.ior.k(c);
     const std::string cause(PoorApproximationCause(n, k));
-    std::fprintf(stderr, "%s\n", cause.empty() ? "" : ("; poor where " + cause).c_str());
+    const std::string warning =
+        fmt::format(FMT_STRING("veltrane curves: warning: {} {} (n {}, k {}): the closed form is "
+                               "off by {:.4f} at {:.1f} deg, beyond {}{}"),
+                    m.name, kChannelNames[c], ShortestText(n), ShortestText(k), d.largest,
+                    d.degrees, kClosedFormBound, cause.empty() ? "" : "; poor where " + cause);
+    std::fprintf(stderr, "%s\n", warning.c_str());
 }
 
 }  // namespace
@@ -33,7 +31,7 @@ void WarnBeyondBound(const Material& m, std::size_t c, const Deviation& d) {
 CurveSet OpenPbrSet(const Material& m) {
     CurveSet set{m, "OpenPBR F82 tint", {}};
     for (std::size_t c = 0; c < 3; ++c) {
-        const F82Channel f82 = F82FromIor(Field(m.ior, c), Field(m.ior, c + 3));
+        const F82Channel f82 = F82FromIor(m.ior.n(c), m.ior.k(c));
         if (f82.specularClipped) {
             std::fprintf(stderr,
                          "veltrane curves: warning: %s %s: specular_color %.4f clipped to 1\n",
@@ -49,8 +47,7 @@ CurveSet OpenPbrSet(const Material& m) {
 
 CurveSet ExactSet(const Material& m) {
     CurveSet set{m, "exact Fresnel", {}};
-    for (std::size_t c = 0; c < 3; ++c)
-        set.values[c] = ExactSweep(Field(m.ior, c), Field(m.ior, c + 3));
+    for (std::size_t c = 0; c < 3; ++c) set.values[c] = ExactSweep(m.ior.n(c), m.ior.k(c));
     return set;
 }
 
@@ -63,10 +60,10 @@ void PrintCurvesReport(const std::vector<CurveSet>& sets, Reference reference) {
     for (const CurveSet& set : sets) {
         const Material& m = set.material;
         for (std::size_t c = 0; c < 3; ++c) {
-            const float n = Field(m.ior, c), k = Field(m.ior, c + 3);
+            const float n = m.ior.n(c), k = m.ior.k(c);
             const Deviation d = DeviationFrom(n, k, set.values[c]);
-            std::printf("%-16s %-6s %10.6g %10.6g %12.4f %6.1f deg\n", m.name.c_str(),
-                        kChannelNames[c], double{n}, double{k}, d.largest, d.degrees);
+            std::printf("%-16s %-6s %10s %10s %12.4f %6.1f deg\n", m.name.c_str(), kChannelNames[c],
+                        ShortestText(n).c_str(), ShortestText(k).c_str(), d.largest, d.degrees);
             if (reference == Reference::kExact && d.largest > kClosedFormBound) {
                 WarnBeyondBound(m, c, d);
             }

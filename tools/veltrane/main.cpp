@@ -1,5 +1,5 @@
-// The veltrane command: one registration line per subcommand. The Windows build has eval,
-// plugin-info and rollout; the data and picture commands need libraries it lacks.
+// The veltrane command: one registration line per subcommand. The Windows build has eval
+// and plugin-info; the data and picture commands need libraries it lacks.
 #include <CLI/CLI.hpp>
 
 #include "tools/veltrane/command_line.h"
@@ -7,8 +7,6 @@
 #include "tools/veltrane/plugin_info_command.h"
 
 #if defined(_WIN32)
-#include "tools/veltrane/rollout_command.h"
-
 #include <fcntl.h>
 #include <io.h>
 
@@ -30,9 +28,7 @@ int main(int argc, char** argv) {
                  "veltrane"};
     veltrane::tools::AddEvalCommand(app);
     veltrane::tools::AddPluginInfoCommand(app);
-#if defined(_WIN32)
-    veltrane::tools::AddRolloutCommand(app);
-#else
+#if !defined(_WIN32)
     veltrane::tools::AddCurvesCommand(app);
     veltrane::tools::AddNkCommand(app);
     veltrane::tools::AddPresetsCommand(app);

@@ -1,54 +1,16 @@
+// The listener script that sets a map to typed n and k values.
 #include "tools/veltrane/maxscript_snippet.h"
 
-#include <fmt/format.h>
-
-#include <cmath>
-#include <cstdlib>
-
-#include "core/param_store.h"
+#include "tools/veltrane/number_text.h"
 
 namespace veltrane::tools {
 namespace {
 
-// The parameter block's internal names of the n/k parameters, in kIorParamFields order.
-constexpr const char* kIorParamNames[6] = {"nrvalue", "ngvalue", "nbvalue",
-                                           "krvalue", "kgvalue", "kbvalue"};
-
-// "-1.25e-05" as plain decimals: "-0.0000125", for a value with a fractional part.
-std::string WithoutExponent(const std::string& text) {
-    const std::size_t e = text.find('e');
-    if (e == std::string::npos) return text;
-    const bool negative = text[0] == '-';
-    std::string digits;
-    std::size_t point = 0;  // digits before the decimal point
-    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
-        if (text[i] == '.') {
-            point = digits.size();
-        } else {
-            digits += text[i];
-        }
-    }
-    if (text.find('.') == std::string::npos) point = digits.size();
-    const long shifted = static_cast<long>(point) + std::strtol(text.c_str() + e + 1, nullptr, 10);
-    std::string plain;
-    if (shifted <= 0) {
-        plain = "0." + std::string(static_cast<std::size_t>(-shifted), '0') + digits;
-    } else {
-        const auto whole = static_cast<std::size_t>(shifted);
-        plain = digits.substr(0, whole) + "." + digits.substr(whole);
-    }
-    return negative ? "-" + plain : plain;
-}
+// The parameter block's internal names of the n and k parameters, red to blue.
+constexpr const char* kNParamNames[3] = {"nrvalue", "ngvalue", "nbvalue"};
+constexpr const char* kKParamNames[3] = {"krvalue", "kgvalue", "kbvalue"};
 
 }  // namespace
-
-std::string ShortestDecimal(float value) {
-    // The shortest digits that read back as value, written without an exponent.
-    if (!std::isfinite(value)) return fmt::format("{}", value);
-    // A whole number has no shorter form: its digits are written exactly.
-    if (value == std::trunc(value)) return fmt::format("{:.0f}", value);
-    return WithoutExponent(fmt::format("{}", value));
-}
 
 std::string MaxScriptSnippet(const ComplexIOR& ior) {
     std::string script =
@@ -57,9 +19,11 @@ std::string MaxScriptSnippet(const ComplexIOR& ior) {
         "m = medit.GetCurMtl()\n"
         "if classOf m == Veltrane then (\n"
         "    m.preset = 0\n";
-    for (int i = 0; i < 6; ++i) {
-        script += std::string("    m.") + kIorParamNames[i] + " = " +
-                  ShortestDecimal(ior.*kIorParamFields[i].field) + "\n";
+    for (std::size_t c = 0; c < 3; ++c) {
+        script += std::string("    m.") + kNParamNames[c] + " = " + ShortestText(ior.n(c)) + "\n";
+    }
+    for (std::size_t c = 0; c < 3; ++c) {
+        script += std::string("    m.") + kKParamNames[c] + " = " + ShortestText(ior.k(c)) + "\n";
     }
     script += ") else messageBox \"Select a Veltrane map in the material editor first.\"\n";
     return script;

@@ -9,10 +9,7 @@ namespace veltrane::tools {
 
 /// Script for the host's listener: if the active material editor slot holds a map of
 /// this class, sets its "preset" to Custom (0), then the six n/k parameters by their
-/// internal names to ior, each written as the shortest decimal of its float.
+/// internal names to ior, each written as the shortest text of its float.
 std::string MaxScriptSnippet(const ComplexIOR& ior);
-
-/// The shortest decimal that reads back as value, in plain (not exponent) notation.
-std::string ShortestDecimal(float value);
 
 }  // namespace veltrane::tools

@@ -2,6 +2,7 @@
 // named metal), and the common report: n, k, the artist values and the script.
 #include "tools/veltrane/nk_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -9,31 +10,24 @@
 #include <string>
 #include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
-#include "tools/metals/nk_file.h"
-#include "tools/metals/srgb.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
-#include "tools/veltrane/data_folder.h"
 #include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/metal_input.h"
 #include "tools/veltrane/nk_input.h"
 #include "tools/veltrane/nk_report.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
-#include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
 namespace {
 
 struct NkOptions {
-    std::string file, preset, f0, edge, n, k, data;
+    MetalInputText input;
+    std::string f0, edge;
     bool toArtist = false;
-    bool spectral = false;
 };
-
-NkResult FromFile(const std::string& path) {
-    return NkFromTable(LoadNkTable(path), path, nullptr);
-}
 
 NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
     const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
@@ -41,44 +35,17 @@ NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
     return NkFromArtist(f0, edge, "f0 " + f0Text + ", edge tint " + edgeText);
 }
 
-NkResult FromIor(const std::string& nText, const std::string& kText) {
-    const auto n = BoundedTripleOption("--n", nText, 0.0, kMapIorLimit);
-    const auto k = BoundedTripleOption("--k", kText, 0.0, kMapIorLimit);
-    NkResult result;
-    result.source = "custom";
-    result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    return result;
-}
-
-NkResult FromPreset(const std::string& name) {
-    const Metal& metal = MetalOption(name);
-    NkResult result;
-    result.source = std::string(metal.name) + " (" + std::string(metal.source) + ")";
-    result.ior = metal.ior;
-    return result;
-}
-
-NkResult FromSpectralFile(const std::string& path, const std::string& dataOption) {
-    const NkTable table = LoadNkTable(path);
-    const CieTables tables = LoadCieTables(FindDataFolder(dataOption));
-    return NkFromTable(table, path, &tables);
-}
-
 NkResult Resolve(const NkOptions& o) {
-    if (o.spectral) {
-        if (o.file.empty()) throw UsageError("--spectral needs a database file FILE.yml");
-        return FromSpectralFile(o.file, o.data);
-    }
-    if (!o.file.empty()) return FromFile(o.file);
     if (!o.f0.empty()) return FromArtist(o.f0, o.edge);
-    if (!o.n.empty()) {
-        if (!o.toArtist) throw UsageError("--n and --k need --to-artist (or use 'veltrane eval')");
-        return FromIor(o.n, o.k);
+    if (!o.input.n.empty() && !o.toArtist) {
+        throw UsageError("--n and --k need --to-artist (or use 'veltrane eval')");
     }
-    if (!o.preset.empty()) return FromPreset(o.preset);
-    throw UsageError(
-        "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k R,G,B "
-        "and --to-artist; or --preset NAME)");
+    if (!HasMetalInput(o.input) && !o.input.spectral) {
+        throw UsageError(
+            "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k "
+            "R,G,B and --to-artist; or --preset NAME)");
+    }
+    return NkFromMetal(ReadMetalInput(o.input));
 }
 
 int Report(NkResult result) {
@@ -121,26 +88,26 @@ void AddNkCommand(CLI::App& app) {
         "  veltrane nk --n 0.27,0.98,1.22 --k 3.61,2.37,2.29 --to-artist\n"
         "  veltrane nk --preset tungsten\n");
     CLI::Option* file =
-        nk->add_option("file", options->file, "Refractive-index database file (YAML)")
+        nk->add_option("file", options->input.file, "Refractive-index database file (YAML)")
             ->type_name("FILE.yml");
     CLI::Option* preset =
-        nk->add_option("--preset", options->preset, "A metal by name (see veltrane presets)")
+        nk->add_option("--preset", options->input.preset, "A metal by name (see veltrane presets)")
             ->type_name("NAME");
     CLI::Option* f0 = nk->add_option("--f0", options->f0, "Colour at normal incidence, 0 to 1")
                           ->type_name("R,G,B");
     CLI::Option* edge =
         nk->add_option("--edge", options->edge, "Edge tint, 0 to 1")->type_name("R,G,B");
-    CLI::Option* n =
-        nk->add_option("--n", options->n, "Real part of the index, 0 to 100")->type_name("R,G,B");
-    CLI::Option* k =
-        nk->add_option("--k", options->k, "Extinction coefficient, 0 to 100")->type_name("R,G,B");
+    CLI::Option* n = nk->add_option("--n", options->input.n, "Real part of the index, 0 to 100")
+                         ->type_name("R,G,B");
+    CLI::Option* k = nk->add_option("--k", options->input.k, "Extinction coefficient, 0 to 100")
+                         ->type_name("R,G,B");
     CLI::Option* toArtist =
         nk->add_flag("--to-artist", options->toArtist, "Convert --n and --k to f0 and edge tint");
     CLI::Option* spectral =
-        nk->add_flag("--spectral", options->spectral,
+        nk->add_flag("--spectral", options->input.spectral,
                      "Integrate FILE.yml over the visible spectrum and fit n and k to its colour");
     CLI::Option* data =
-        nk->add_option("--data", options->data,
+        nk->add_option("--data", options->input.data,
                        "Folder of the CIE tables (default: $VELTRANE_DATA, the installed or "
                        "the source data folder)")
             ->type_name("DIR");

@@ -1,76 +1,37 @@
-// The nk report and the results it describes, shared by the command and the workbench page.
+// The nk report and the artist colours' n and k, shared by the command and the workbench page.
 #include "tools/veltrane/nk_report.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
-#include "tools/metals/srgb.h"
 #include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/maxscript_snippet.h"
-#include "tools/veltrane/option_values.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/point_samples.h"
 
 namespace veltrane::tools {
 namespace {
 
-float& Field(ComplexIOR& ior, int index) {
-    return ior.*kIorParamFields[index].field;
-}
-
-std::string ClampNote(int channel) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "%s f0 clamped to %g: f0 = 1 is a pole of the mapping (n and k grow without "
-                  "bound)",
-                  kChannelNames[channel], kMaxReflectivity);
-    return text;
-}
-
-void AddLimitWarnings(NkResult& result) {
-    for (int i = 0; i < 6; ++i) {
-        const float v = Field(result.ior, i);
-        if (v > kMapIorLimit) {
-            char text[160];
-            std::snprintf(text, sizeof text,
-                          "%s %s = %g exceeds the map's range 0 to %g; the map clamps it",
-                          i < 3 ? "n" : "k", kChannelNames[i % 3], double{v}, kMapIorLimit);
-            result.warnings.push_back(text);
-        }
-    }
-}
-
-void PrintRow(const char* label, const Cells& cells) {
-    PrintChannelRow(10, label, cells);
-}
-
-Cells ByteCells(const Rgb& linear) {
-    return {std::to_string(SrgbByte(linear[0])), std::to_string(SrgbByte(linear[1])),
-            std::to_string(SrgbByte(linear[2]))};
-}
-
 // The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
-void PrintSpectral(const SpectralMetal& m) {
-    PrintRow("integ f0", FormatCells("%.6f", m.f0));
-    PrintRow("f0 8-bit", ByteCells(m.f0));
-    PrintRow("integ edge", FormatCells("%.6f", m.edge));
-    PrintRow("edge 8bit", ByteCells(m.edge));
+std::vector<std::pair<std::string, Cells>> SpectralRows(const SpectralMetal& m) {
+    return {{"integ f0", FixedCells(m.f0, kColourDecimals)},
+            {"integ f0 8-bit", SrgbByteCells(m.f0)},
+            {"integ edge", FixedCells(m.edge, kColourDecimals)},
+            {"integ edge 8-bit", SrgbByteCells(m.edge)}};
 }
 
 }  // namespace
 
-NkResult NkFromTable(const NkTable& table, const std::string& path, const CieTables* spectral) {
+NkResult NkFromMetal(MetalInput metal) {
     NkResult result;
-    result.source = path + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    if (spectral == nullptr) {
-        result.ior = PointSampledIor(table, path);
-        return result;
-    }
-    result.spectral = IntegrateMetal(table, *spectral, path);
-    result.ior = result.spectral->ior;
-    result.warnings = result.spectral->warnings;
-    for (std::size_t c = 0; c < 3; ++c) {
-        result.f0Clamped[c] = result.spectral->fit[c].reflectivityClipped;
+    result.metal = std::move(metal);
+    if (result.metal.spectral) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            result.f0Clamped[c] = result.metal.spectral->fit[c].reflectivityClipped;
+        }
     }
     return result;
 }
@@ -78,54 +39,61 @@ NkResult NkFromTable(const NkTable& table, const std::string& path, const CieTab
 NkResult NkFromArtist(const std::array<float, 3>& f0, const std::array<float, 3>& edge,
                       const std::string& source) {
     NkResult result;
-    result.source = source;
-    for (int c = 0; c < 3; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        const IorChannel ior = IorFromArtist(f0[i], edge[i]);
+    result.metal.source = source;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const IorChannel ior = IorFromArtist(f0[c], edge[c]);
         if (ior.reflectivityClamped) {
-            result.warnings.push_back(ClampNote(c));
-            result.f0Clamped[i] = true;
+            result.metal.warnings.push_back(PoleWarning(c, "f0"));
+            result.f0Clamped[c] = true;
         }
-        Field(result.ior, c) = static_cast<float>(ior.n);
-        Field(result.ior, c + 3) = static_cast<float>(ior.k);
+        result.metal.ior.n(c) = static_cast<float>(ior.n);
+        result.metal.ior.k(c) = static_cast<float>(ior.k);
     }
     return result;
 }
 
 void PrintNkReport(NkResult result) {
+    MetalInput& metal = result.metal;
     std::array<double, 3> f0{}, edge{};
-    for (int c = 0; c < 3; ++c) {
-        const ArtistChannel artist = ArtistFromIor(Field(result.ior, c), Field(result.ior, c + 3));
+    for (std::size_t c = 0; c < 3; ++c) {
+        const ArtistChannel artist = ArtistFromIor(metal.ior.n(c), metal.ior.k(c));
         f0[c] = artist.reflectivity;
         edge[c] = artist.edgeTint;
-        if (artist.reflectivityClamped && !result.f0Clamped[static_cast<std::size_t>(c)]) {
-            result.warnings.push_back(ClampNote(c));
+        if (artist.reflectivityClamped && !result.f0Clamped[c]) {
+            metal.warnings.push_back(PoleWarning(c, "f0"));
         }
         if (edge[c] < 0.0 || edge[c] > 1.0) {
-            result.warnings.push_back(std::string(kChannelNames[c]) +
-                                      " edge tint lies outside 0 to 1: the artist mapping "
-                                      "cannot express this channel exactly");
+            metal.warnings.push_back(std::string(kChannelNames[c]) +
+                                     " edge tint lies outside 0 to 1: the artist mapping "
+                                     "cannot express this channel exactly");
         }
     }
-    AddLimitWarnings(result);
 
-    std::printf("source    %s\n", result.source.c_str());
-    if (result.spectral) {
-        std::printf(
-            "spectral  CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at mu "
-            "1/7; n and k fitted to both, clipped into 0 to 1\n");
+    std::vector<std::pair<std::string, Cells>> rows;
+    rows.push_back({"channel", {"red", "green", "blue"}});
+    if (metal.spectral) {
+        for (auto& row : SpectralRows(*metal.spectral)) rows.push_back(std::move(row));
+    } else {
+        rows.push_back({"um", FixedCells(kChannelWavelengths, 3)});
     }
-    PrintRow("channel", {"red", "green", "blue"});
-    if (result.spectral) PrintSpectral(*result.spectral);
-    if (!result.spectral) PrintRow("um", FormatCells("%.3f", kChannelWavelengths));
-    PrintRow("n", IorCells(result.ior, 0));
-    PrintRow("k", IorCells(result.ior, 3));
-    PrintRow("f0", FormatCells("%.6f", f0));
-    PrintRow("edge tint", FormatCells("%.6f", edge));
-    std::printf("\n%s", MaxScriptSnippet(result.ior).c_str());
-    for (const std::string& warning : result.warnings) {
-        std::fprintf(stderr, "veltrane nk: warning: %s\n", warning.c_str());
+    rows.push_back({"n", NCells(metal.ior)});
+    rows.push_back({"k", KCells(metal.ior)});
+    rows.push_back({"f0", FixedCells(f0, kColourDecimals)});
+    rows.push_back({"edge tint", FixedCells(edge, kColourDecimals)});
+
+    // One label column for the whole report, one space wider than its longest label.
+    std::size_t width = std::string("spectral").size();
+    for (const auto& row : rows) width = std::max(width, row.first.size());
+    const int labelWidth = static_cast<int>(width) + 1;
+    PrintLabelled(labelWidth, "source", metal.source);
+    if (metal.spectral) {
+        PrintLabelled(labelWidth, "spectral",
+                      "CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at "
+                      "mu 1/7; n and k fitted to both, clipped into 0 to 1");
     }
+    for (const auto& [label, cells] : rows) PrintChannelRow(labelWidth, label, cells);
+    std::printf("\n%s", MaxScriptSnippet(metal.ior).c_str());
+    PrintWarnings("nk", metal.warnings);
 }
 
 }  // namespace veltrane::tools

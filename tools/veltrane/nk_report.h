@@ -1,33 +1,22 @@
 // The report of `veltrane nk`: the source, n and k per channel, the artist values, the
-// MAXScript snippet, and the warnings; and the results it reports on, from a database file's
-// table or from artist colours.
+// MAXScript snippet and the warnings; and the n and k of artist colours it reports on.
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "core/complex_ior.h"
-#include "tools/metals/cie_tables.h"
-#include "tools/metals/nk_table.h"
-#include "tools/veltrane/spectral_metal.h"
+#include "tools/veltrane/metal_input.h"
 
 namespace veltrane::tools {
 
 /// The six values and what the report says about where they come from.
 struct NkResult {
-    std::string source;
-    ComplexIOR ior;
-    std::vector<std::string> warnings;
+    MetalInput metal;
     std::array<bool, 3> f0Clamped{};  // already reported
-    std::optional<SpectralMetal> spectral;
 };
 
-/// A database file's n and k: point-sampled at the channel wavelengths, or, given the CIE
-/// tables, integrated over the spectrum and fitted. A UsageError names path for data that
-/// does not reach the wavelengths needed.
-NkResult NkFromTable(const NkTable& table, const std::string& path, const CieTables* spectral);
+/// The result of a metal input; a spectral fit's clamped f0 counts as reported.
+NkResult NkFromMetal(MetalInput metal);
 
 /// n and k of artist colours per channel (each 0 to 1; the pole at f0 = 1 is clamped and
 /// noted); source is the report's description of the input.
@@ -35,8 +24,7 @@ NkResult NkFromArtist(const std::array<float, 3>& f0, const std::array<float, 3>
                       const std::string& source);
 
 /// Prints the report on standard output and its warnings, each "veltrane nk: warning: ...",
-/// on standard error. Adds the warnings of the artist values and of the map's range to
-/// result first.
+/// on standard error; the warnings of the artist values are added first.
 void PrintNkReport(NkResult result);
 
 }  // namespace veltrane::tools

@@ -1,10 +1,12 @@
+// Option values: each checked as typed, and every mistake quoted as it was typed.
 #include "tools/veltrane/option_values.h"
 
 #include <charconv>
-#include <sstream>
+#include <cmath>
 
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/number_parsing.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/preset_names.h"
 #include "tools/veltrane/shown_text.h"
 
@@ -16,11 +18,23 @@ Material NamedMaterial(const std::string& name) {
     return {std::string(metal.name), metal.ior, std::string(metal.displayName), metal.presetIndex};
 }
 
-// Shortest text that reads back to the float: 0.05, not 0.0500000007.
-std::string Shortest(float value) {
-    std::ostringstream text;
-    text << value;
-    return text.str();
+bool SameFloat(float a, float b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+// The part of text, one value or several separated by commas, that was read as value: as
+// typed, so that a message never shows it rounded. Nothing when text is that one value.
+std::string TypedValue(const std::string& text, float value) {
+    if (text.find(',') == std::string::npos) return {};
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string part = text.substr(start, comma - start);
+        const auto parsed = ParseFloat(part);
+        if (parsed && SameFloat(*parsed, value)) return part;
+        if (comma == std::string::npos) return ShortestText(value);
+        start = comma + 1;
+    }
 }
 
 }  // namespace
@@ -43,9 +57,10 @@ float NumberOption(const std::string& option, const std::string& text) {
 void CheckOptionRange(const std::string& option, const std::string& text, float value, float low,
                       float high) {
     if (value >= low && value <= high) return;
-    const std::string shown = Shortest(value);
-    throw UsageError(option + ": '" + Shown(text) + "' " + (shown == text ? "is" : "has " + shown) +
-                     " out of range (valid: " + Shortest(low) + " to " + Shortest(high) + ")");
+    const std::string part = TypedValue(text, value);
+    throw UsageError(
+        option + ": '" + Shown(text) + "' " + (part.empty() ? "is" : "has " + Shown(part)) +
+        " out of range (valid: " + ShortestText(low) + " to " + ShortestText(high) + ")");
 }
 
 float NumberOptionIn(const std::string& option, const std::string& text, float low, float high) {

@@ -26,7 +26,7 @@ float NumberOption(const std::string& option, const std::string& text);
 float NumberOptionIn(const std::string& option, const std::string& text, float low, float high);
 
 /// Nothing if value lies in [low, high]; otherwise a UsageError naming option, the text
-/// typed (which may hold several values), the value and the range.
+/// typed, the value as it was typed where the text holds several, and the range.
 void CheckOptionRange(const std::string& option, const std::string& text, float value, float low,
                       float high);
 

@@ -6,9 +6,10 @@
 
 namespace veltrane::tools {
 
-/// A file written under a temporary name in the directory of its final path, and renamed
-/// to that path by Commit. Destroyed without a commit (an error, an exception), it removes
-/// the temporary file, so a failed run leaves neither a partial file nor a stray one.
+/// A file written under a temporary name in the directory of its final path, created
+/// exclusively, and renamed over that path by Commit. Destroyed without a commit (an error, an
+/// exception), it removes the temporary file, so a failed run leaves neither a partial file nor a
+/// stray one.
 class OutputFile {
   public:
     /// Creates the temporary file; a UsageError naming option, path and the reason if it
@@ -21,8 +22,8 @@ class OutputFile {
     const std::string& Path() const { return path; }
     /// Writes size bytes; false on a write error.
     bool Write(const void* data, std::size_t size);
-    /// Closes the temporary file and renames it to the final path, with the permissions a
-    /// new file gets; a std::runtime_error naming the path if an earlier write, the close or
+    /// Closes the temporary file and renames it to the final path (it has the permissions
+    /// any new file gets); a std::runtime_error naming the path if an earlier write, the close or
     /// the rename failed.
     void Commit();
 

@@ -1,3 +1,5 @@
+// The plug-in as the tools drive it: a texture map of the loaded module, set through its
+// parameter block as a user would, evaluated as a renderer would.
 #include "tools/veltrane/plugin_evaluator.h"
 
 #include <cstring>
@@ -8,13 +10,12 @@
 #include <standin/module_loader.h>
 #include <standin/simple_shade_context.h>
 
+#include "core/param_ids.h"
+#include "core/param_store.h"
 #include "core/presets.h"
-#include "plugin/param_block.h"
 
 namespace veltrane::tools {
 namespace {
-
-using namespace veltrane_params;
 
 constexpr SClass_ID kTexmapSuperClass = TEXMAP_CLASS_ID;
 
@@ -51,7 +52,7 @@ PluginTexmap::~PluginTexmap() {
 }
 
 void PluginTexmap::SelectPreset(int index) {
-    block->SetValue(kPreset, 0, index, 0);
+    block->SetValue(kParamPreset, 0, index, 0);
     // The map wrote the n/k values itself: the next SetParam of each must write.
     for (const IorParamField& p : kIorParamFields) everWritten[p.id] = false;
 }
@@ -96,9 +97,9 @@ std::unique_ptr<PluginEvaluator> PluginEvaluator::Open(const std::string& module
 
 AColor PluginEvaluator::Evaluate(const SampleInput& s) {
     for (const IorParamField& p : kIorParamFields) map->SetParam(p.id, s.ior.*p.field);
-    map->SetParam(kGamma, s.gamma);
-    map->SetParam(kHue, s.hue);
-    map->SetParam(kSat, s.sat);
+    map->SetParam(kParamGamma, s.gamma);
+    map->SetParam(kParamHue, s.hue);
+    map->SetParam(kParamSat, s.sat);
     map->Update();
     return map->EvalColor({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -s.mu});
 }

@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace veltrane::tools {
 namespace {
@@ -87,26 +85,6 @@ std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std
     PutChunk(png, "IDAT", StoredZlib(raw));
     PutChunk(png, "IEND", {});
     return png;
-}
-
-bool WritePng(const std::string& path, int width, int height,
-              const std::vector<std::uint8_t>& rgb) {
-    const Bytes png = EncodePng(width, height, rgb);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(png.data()),
-                  static_cast<std::streamsize>(png.size()));
-        if (!out.flush()) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, path, error);
-    if (error) std::remove(temp.c_str());
-    return !error;
 }
 
 }  // namespace veltrane::tools

@@ -8,11 +8,8 @@
 
 namespace veltrane::tools {
 
-// `rgb` holds width * height pixels, three bytes each, rows top to bottom. Writes a temporary
-// file beside `path` and renames it, so that no partial file remains; false on failure.
-bool WritePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgb);
-
-// The PNG file's bytes, as WritePng writes them.
+// The PNG file's bytes of an image: `rgb` holds width * height pixels, three bytes each, rows
+// top to bottom.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint8_t>& rgb);
 
 }  // namespace veltrane::tools

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "core/param_store.h"
 #include "tools/veltrane/command_line.h"
 
 namespace veltrane::tools {
@@ -30,8 +29,8 @@ float Sample(const std::vector<NkSample>& curve, const char* quantity, std::size
 ComplexIOR PointSampledIor(const NkTable& table, const std::string& path) {
     ComplexIOR ior;
     for (std::size_t c = 0; c < 3; ++c) {
-        ior.*kIorParamFields[c].field = Sample(table.n, "n", c, path);
-        ior.*kIorParamFields[c + 3].field = Sample(table.k, "k", c, path);
+        ior.n(c) = Sample(table.n, "n", c, path);
+        ior.k(c) = Sample(table.k, "k", c, path);
     }
     return ior;
 }

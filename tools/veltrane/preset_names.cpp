@@ -2,10 +2,9 @@
 // and separate from the plug-in's display strings.
 #include "tools/veltrane/preset_names.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "tools/veltrane/ignoring_case.h"
 #include "tools/veltrane/item_list.h"
 
 namespace veltrane::tools {
@@ -16,13 +15,6 @@ struct Alias {
 };
 
 constexpr std::array<Alias, 1> kAliases = {{{"aluminum", "aluminium"}}};
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // The names of the metals that pass the filter, each followed by its aliases.
 template <typename Filter>
@@ -62,6 +54,11 @@ std::optional<int> FindPresetByName(std::string_view name) {
     const Metal* metal = FindMetalByName(name);
     if (metal == nullptr || !IsPreset(*metal)) return std::nullopt;
     return metal->presetIndex;
+}
+
+std::optional<int> FindPresetOrCustomByName(std::string_view name) {
+    if (EqualsIgnoringCase(name, "custom")) return 0;
+    return FindPresetByName(name);
 }
 
 std::string_view PresetName(int index) {

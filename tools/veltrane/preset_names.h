@@ -21,6 +21,9 @@ std::string MetalNameList();
 /// are no preset of the plug-in give nothing.
 std::optional<int> FindPresetByName(std::string_view name);
 
+/// FindPresetByName, and 0 for "custom" in any case: every preset index the map's list has.
+std::optional<int> FindPresetOrCustomByName(std::string_view name);
+
 /// The lower-case name of a preset index 1 to 10 (aluminium in its British spelling).
 std::string_view PresetName(int index);
 

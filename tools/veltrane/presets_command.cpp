@@ -2,8 +2,6 @@
 // incidence is the map's colour seen head-on: ((n-1)^2 + k^2) / ((n+1)^2 + k^2) per channel.
 #include "tools/veltrane/presets_command.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -12,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/metal_table.h"
 #include "tools/metals/srgb.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/data_folder.h"
-#include "tools/veltrane/maxscript_snippet.h"
+#include "tools/veltrane/json_numbers.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/spectral_metal.h"
 
@@ -66,11 +64,11 @@ std::optional<Spectral> SpectralOf(const Metal& metal, const std::optional<DataS
 Row MakeRow(const Metal& metal, const std::optional<DataSet>& data) {
     Row row{&metal, {}, {}, {}, {}, {}, SpectralOf(metal, data)};
     for (std::size_t c = 0; c < 3; ++c) {
-        const float n = metal.ior.*kIorParamFields[c].field;
-        const float k = metal.ior.*kIorParamFields[c + 3].field;
+        const float n = metal.ior.n(c);
+        const float k = metal.ior.k(c);
         const ArtistChannel artist = ArtistFromIor(n, k);
-        row.n[c] = ShortestDecimal(n);
-        row.k[c] = ShortestDecimal(k);
+        row.n[c] = ShortestText(n);
+        row.k[c] = ShortestText(k);
         row.f0[c] = artist.reflectivity;
         row.edgeTint[c] = artist.edgeTint;
         row.srgb8[c] = SrgbByte(artist.reflectivity);
@@ -78,10 +76,8 @@ Row MakeRow(const Metal& metal, const std::optional<DataSet>& data) {
     return row;
 }
 
-std::string Fixed4(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    return text;
+std::string Colour(double value) {
+    return FixedText(value, kColourDecimals);
 }
 
 template <typename T, typename Format>
@@ -99,20 +95,20 @@ std::string Integer(int value) {
 
 std::string SpectralText(const std::optional<Spectral>& spectral, Triple Spectral::*colour,
                          const char* separator) {
-    return spectral ? Joined((*spectral).*colour, separator, Fixed4) : std::string("absent");
+    return spectral ? Joined((*spectral).*colour, separator, Colour) : std::string("absent");
 }
 
 void PrintTable(const std::vector<Row>& rows) {
-    std::printf("%-16s %-6s %-26s %-26s %-22s %-13s %-22s %-22s %-22s %s\n", "name", "preset",
+    std::printf("%-16s %-6s %-26s %-26s %-26s %-13s %-26s %-26s %-26s %s\n", "name", "preset",
                 "n (R G B)", "k (R G B)", "f0 linear", "f0 sRGB", "edge tint", "spectral f0",
                 "spectral edge", "source");
     for (const Row& r : rows) {
         const Metal& metal = *r.metal;
         const std::string preset = metal.presetIndex ? std::to_string(metal.presetIndex) : "-";
-        std::printf("%-16s %-6s %-26s %-26s %-22s %-13s %-22s %-22s %-22s %s\n",
+        std::printf("%-16s %-6s %-26s %-26s %-26s %-13s %-26s %-26s %-26s %s\n",
                     std::string(metal.name).c_str(), preset.c_str(), Joined(r.n, " ", Same).c_str(),
-                    Joined(r.k, " ", Same).c_str(), Joined(r.f0, " ", Fixed4).c_str(),
-                    Joined(r.srgb8, " ", Integer).c_str(), Joined(r.edgeTint, " ", Fixed4).c_str(),
+                    Joined(r.k, " ", Same).c_str(), Joined(r.f0, " ", Colour).c_str(),
+                    Joined(r.srgb8, " ", Integer).c_str(), Joined(r.edgeTint, " ", Colour).c_str(),
                     SpectralText(r.spectral, &Spectral::f0, " ").c_str(),
                     SpectralText(r.spectral, &Spectral::edge, " ").c_str(),
                     std::string(metal.source).c_str());
@@ -130,7 +126,7 @@ std::string CsvField(std::string_view text) {
 // The spectral columns of a CSV row: empty fields where the metal has no spectral colour.
 std::string SpectralCsv(const std::optional<Spectral>& spectral) {
     if (!spectral) return ",,,,,";
-    return Joined(spectral->f0, ",", Fixed4) + "," + Joined(spectral->edge, ",", Fixed4);
+    return Joined(spectral->f0, ",", Colour) + "," + Joined(spectral->edge, ",", Colour);
 }
 
 void PrintCsv(const std::vector<Row>& rows) {
@@ -143,29 +139,21 @@ void PrintCsv(const std::vector<Row>& rows) {
         std::printf("%s,%s,%d,%s,%s,%s,%s,%s,%s,%s,%s\n", CsvField(metal.name).c_str(),
                     CsvField(metal.displayName).c_str(), metal.presetIndex,
                     Joined(r.n, ",", Same).c_str(), Joined(r.k, ",", Same).c_str(),
-                    Joined(r.f0, ",", Fixed4).c_str(), Joined(r.srgb8, ",", Integer).c_str(),
-                    Joined(r.edgeTint, ",", Fixed4).c_str(), CsvField(metal.source).c_str(),
+                    Joined(r.f0, ",", Colour).c_str(), Joined(r.srgb8, ",", Integer).c_str(),
+                    Joined(r.edgeTint, ",", Colour).c_str(), CsvField(metal.source).c_str(),
                     CsvField(metal.page).c_str(), SpectralCsv(r.spectral).c_str());
     }
 }
 
-// Numbers enter the JSON as the doubles of their printed decimals, so that the output shows
-// 0.27105 rather than the float's binary expansion.
-nlohmann::ordered_json Numbers(const std::array<std::string, 3>& decimals) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const std::string& d : decimals) list.push_back(std::stod(d));
-    return list;
-}
-
-nlohmann::ordered_json Numbers4(const Triple& values) {
-    return Numbers({Fixed4(values[0]), Fixed4(values[1]), Fixed4(values[2])});
+nlohmann::ordered_json ColourNumbers(const Triple& values) {
+    return JsonNumbers({Colour(values[0]), Colour(values[1]), Colour(values[2])});
 }
 
 nlohmann::ordered_json SpectralJson(const std::optional<Spectral>& spectral) {
     if (!spectral) return nullptr;
     return {{"file", spectral->file},
-            {"f0_linear", Numbers4(spectral->f0)},
-            {"edge_linear", Numbers4(spectral->edge)}};
+            {"f0_linear", ColourNumbers(spectral->f0)},
+            {"edge_linear", ColourNumbers(spectral->edge)}};
 }
 
 void PrintJson(const std::vector<Row>& rows) {
@@ -176,11 +164,11 @@ void PrintJson(const std::vector<Row>& rows) {
             {"name", metal.name},
             {"display_name", metal.displayName},
             {"preset", metal.presetIndex},
-            {"n", Numbers(r.n)},
-            {"k", Numbers(r.k)},
-            {"f0_linear", Numbers4(r.f0)},
+            {"n", JsonNumbers(r.n)},
+            {"k", JsonNumbers(r.k)},
+            {"f0_linear", ColourNumbers(r.f0)},
             {"f0_srgb8", r.srgb8},
-            {"edge_tint", Numbers4(r.edgeTint)},
+            {"edge_tint", ColourNumbers(r.edgeTint)},
             {"source", metal.source},
             {"database_page", metal.page},
             {"spectral", SpectralJson(r.spectral)},

@@ -10,9 +10,10 @@
 #include <thread>
 #include <vector>
 
+#include "core/param_store.h"
 #include "core/presets.h"
-#include "plugin/param_block.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/ignoring_case.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/preset_names.h"
 #include "tools/veltrane/preview_image.h"
@@ -38,13 +39,6 @@ struct PreviewOptions : MetalOptionText {
 
 int DefaultThreads() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
-
-bool EndsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string ending = path.substr(path.size() - 4);
-    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending == ".png";
 }
 
 std::string Capitalised(std::string name) {
@@ -106,9 +100,9 @@ std::vector<std::unique_ptr<PluginTexmap>> OpenMaps(const std::vector<Material>&
             if (metal.name == "custom") CheckIor(*map, metal, o);
             map->SetCustomIor(metal.ior);
         }
-        SetChecked(*map, veltrane_params::kHue, "--hue", o.hue);
-        SetChecked(*map, veltrane_params::kSat, "--sat", o.sat);
-        SetChecked(*map, veltrane_params::kGamma, "--gamma", o.gamma);
+        SetChecked(*map, kParamHue, "--hue", o.hue);
+        SetChecked(*map, kParamSat, "--sat", o.sat);
+        SetChecked(*map, kParamGamma, "--gamma", o.gamma);
         map->Update();
         maps.push_back(std::move(map));
     }
@@ -120,7 +114,7 @@ int RunPreview(const PreviewOptions& o) {
         o.size.empty() ? kDefaultSize : WholeOptionIn("--size", o.size, kMinSize, kMaxSize);
     const int threads = o.threads.empty() ? DefaultThreads()
                                           : WholeOptionIn("--threads", o.threads, 1, kMaxThreads);
-    if (!EndsWithPng(o.output)) {
+    if (!EndsWithIgnoringCase(o.output, ".png")) {
         throw UsageError("-o: '" + o.output +
                          "' is no PNG file name (valid: a name ending in .png)");
     }

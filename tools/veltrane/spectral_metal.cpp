@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/param_store.h"
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/closed_form_deviation.h"
 #include "tools/veltrane/channel_rows.h"
@@ -71,8 +70,8 @@ SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
     for (std::size_t c = 0; c < 3; ++c) {
         m.fit[c] = FitTwoAngles(m.f0Shown[c], m.edgeShown[c]);
         NoteFit(m.fit[c], c, "f0", m.warnings);
-        m.ior.*kIorParamFields[c].field = static_cast<float>(m.fit[c].n);
-        m.ior.*kIorParamFields[c + 3].field = static_cast<float>(m.fit[c].k);
+        m.ior.n(c) = static_cast<float>(m.fit[c].n);
+        m.ior.k(c) = static_cast<float>(m.fit[c].k);
     }
     return m;
 }

@@ -1,36 +1,16 @@
+// Wide strings to UTF-8: surrogate pairs joined where wchar_t is a UTF-16 unit, each code
+// point then encoded by the host's encoder.
 #include "tools/veltrane/wide_to_utf8.h"
 
-namespace {
+#include <standin/utf8.h>
 
-constexpr char32_t kReplacement = 0xFFFD;
+namespace {
 
 bool IsHighSurrogate(char32_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
 bool IsLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-void AppendUtf8(char32_t c, std::string& out) {
-    if (IsHighSurrogate(c) || IsLowSurrogate(c) || c > 0x10FFFF) c = kReplacement;
-    auto byte = [&out](char32_t bits) {
-        out += static_cast<char>(static_cast<unsigned char>(bits));
-    };
-    if (c < 0x80) {
-        byte(c);
-    } else if (c < 0x800) {
-        byte(0xC0 | (c >> 6));
-        byte(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        byte(0xE0 | (c >> 12));
-        byte(0x80 | ((c >> 6) & 0x3F));
-        byte(0x80 | (c & 0x3F));
-    } else {
-        byte(0xF0 | (c >> 18));
-        byte(0x80 | ((c >> 12) & 0x3F));
-        byte(0x80 | ((c >> 6) & 0x3F));
-        byte(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace
@@ -46,7 +26,7 @@ std::string WideToUtf8(const wchar_t* text) {
             c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(p[1]) - 0xDC00);
             ++p;
         }
-        AppendUtf8(c, out);
+        standin::AppendUtf8(c, out);
     }
     return out;
 }

@@ -219,7 +219,7 @@ json Warnings(const std::string& err, const std::string& prefix) {
 
 // The nk report of a result: the six values, the warnings and the text.
 json NkAnswer(tools::NkResult result) {
-    const ComplexIOR ior = result.ior;
+    const ComplexIOR ior = result.metal.ior;
     CapturedOutput output;
     tools::PrintNkReport(std::move(result));
     return {{"n", IorJson(ior, false)},
@@ -242,8 +242,10 @@ json NkBlocks(const json& request) {
     tools::NkParse parse = tools::TableFromBlocks(StructureOf(request), file);
     if (!parse.table) return Refusal(parse.error);
     try {
-        return NkAnswer(
-            tools::NkFromTable(*parse.table, file, spectral ? &EmbeddedCieTables() : nullptr));
+        tools::MetalInput metal =
+            tools::MetalFromTable(*parse.table, file, spectral ? &EmbeddedCieTables() : nullptr);
+        tools::AddRangeWarnings(metal);
+        return NkAnswer(tools::NkFromMetal(std::move(metal)));
     } catch (const tools::UsageError& e) {
         return Refusal(e.what());
     }
@@ -275,10 +277,10 @@ json ArtistToNk(const json& request) {
 json NkToArtist(const json& request) {
     const auto n = CheckedTriple(request, "n", 100.0f);
     const auto k = CheckedTriple(request, "k", 100.0f);
-    tools::NkResult result;
-    result.source = "custom";
-    result.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
-    json answer = NkAnswer(result);
+    tools::MetalInput metal;
+    metal.source = "custom";
+    metal.ior = {n[0], n[1], n[2], k[0], k[1], k[2]};
+    json answer = NkAnswer(tools::NkFromMetal(std::move(metal)));
     json f0 = json::array(), edge = json::array();
     for (std::size_t c = 0; c < 3; ++c) {
         const tools::ArtistChannel artist = tools::ArtistFromIor(n[c], k[c]);

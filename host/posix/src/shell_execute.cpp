@@ -4,6 +4,7 @@
 // not stay behind as a zombie.
 #include <shellapi.h>
 #include <standin/shell_execute_hook.h>
+#include <standin/utf8.h>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -68,21 +69,7 @@ std::string WebAddressUtf8(const std::wstring& file) {
             c > 0x10FFFF) {
             return {};
         }
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (c >> 18));
-            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        standin::AppendUtf8(c, utf8);
     }
     return utf8;
 }

@@ -1,5 +1,6 @@
-#include "tools/veltrane/rollout_command.h"
-
+// veltrane-rollout-screenshot: shows the texture's rollout in the stand-in material editor
+// as real windows (Windows build, a display needed: scripts/rollout-screenshot runs it under
+// Wine and Xvfb) and saves a screenshot of it as PNG, the picture in the README.
 #include <windows.h>
 
 #include <cstdint>
@@ -14,14 +15,18 @@
 #include <standin/material_editor.h>
 #include <standin/module_loader.h>
 
-#include "plugin/param_block.h"
-#include "resources/resource.h"
+#include <CLI/CLI.hpp>
+
+#include "core/param_ids.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/output_file.h"
 #include "tools/veltrane/png_file.h"
 #include "tools/veltrane/preset_names.h"
 
 namespace veltrane::tools {
 namespace {
+
+constexpr const char* kProgram = "veltrane-rollout-screenshot";
 
 struct RolloutOptions {
     std::string preset;
@@ -82,51 +87,64 @@ bool Capture(HWND window, int& width, int& height, std::vector<std::uint8_t>& rg
     return copied;
 }
 
+int Fail(const std::string& message, int status) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    return status;
+}
+
 int RunRollout(const RolloutOptions& o) {
     int preset = -1;
-    if (o.preset == "custom" || o.preset == "Custom") {
-        preset = 0;
-    } else if (!o.preset.empty()) {
-        const auto index = FindPresetByName(o.preset);
+    if (!o.preset.empty()) {
+        const auto index = FindPresetOrCustomByName(o.preset);
         if (!index) {
-            throw UsageError("unknown preset '" + o.preset + "' (valid presets: custom, " +
-                             PresetNameList() + ")");
+            return Fail("--preset: unknown preset '" + o.preset + "' (valid presets: custom, " +
+                            PresetNameList() + ")",
+                        kUsageExit);
         }
         preset = *index;
     }
+    // Created before the windows open: a bad path fails at once and leaves nothing.
+    std::unique_ptr<OutputFile> out;
+    try {
+        out = std::make_unique<OutputFile>("-o", o.output);
+    } catch (const UsageError& e) {
+        return Fail(e.what(), kUsageExit);
+    }
     std::string error;
     const auto module = standin::Module::Load(o.module, &error);
-    if (!module) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return kUsageExit;
-    }
+    if (!module) return Fail(error, kUsageExit);
     ClassDesc* desc = module->LibNumberClasses() > 0 ? module->LibClassDesc(0) : nullptr;
     auto* map = desc ? static_cast<Texmap*>(desc->Create(FALSE)) : nullptr;
-    if (map == nullptr || map->GetParamBlock(0) == nullptr) {
-        std::fprintf(stderr, "module '%s' creates no texture map\n", o.module.c_str());
-        return kUsageExit;
+    IParamBlock2* block = map ? map->GetParamBlock(0) : nullptr;
+    if (block == nullptr) {
+        if (map) map->DeleteThis();
+        return Fail("module '" + o.module + "' creates no texture map", kUsageExit);
     }
-    if (preset >= 0) map->GetParamBlock(0)->SetValue(veltrane_params::kPreset, 0, preset);
+    if (preset >= 0) block->SetValue(kParamPreset, 0, preset);
 
     int status = 0;
     {
         standin::MaterialEditor editor;
         if (!IsWindow(editor.Window())) {
-            std::fprintf(stderr, "veltrane rollout: no display to show windows on\n");
-            status = 1;
+            status = Fail("no display to show windows on", 1);
         } else {
             editor.Show(map);
-            auto* rollout = dynamic_cast<IParamMap2*>(editor.FindRollout(IDC_PRESET));
+            // The rollout of the "params" block: the map's parameter map once shown.
+            IParamMap2* rollout = block->GetMap(0);
             HWND window = rollout ? rollout->GetHWnd() : nullptr;
             PumpMessages();
             int width = 0, height = 0;
             std::vector<std::uint8_t> rgb;
             if (window == nullptr || !Capture(window, width, height, rgb)) {
-                std::fprintf(stderr, "veltrane rollout: cannot capture the rollout\n");
-                status = 1;
-            } else if (!WritePng(o.output, width, height, rgb)) {
-                std::fprintf(stderr, "veltrane rollout: cannot write '%s'\n", o.output.c_str());
-                status = 1;
+                status = Fail("cannot capture the rollout", 1);
+            } else {
+                const std::vector<std::uint8_t> png = EncodePng(width, height, rgb);
+                try {
+                    out->Write(png.data(), png.size());
+                    out->Commit();
+                } catch (const std::runtime_error& e) {
+                    status = Fail(e.what(), 1);
+                }
             }
         }
     }
@@ -135,22 +153,26 @@ int RunRollout(const RolloutOptions& o) {
 }
 
 }  // namespace
+}  // namespace veltrane::tools
 
-void AddRolloutCommand(CLI::App& app) {
-    auto options = std::make_shared<RolloutOptions>();
-    CLI::App* command = AddCommand(
-        app, "rollout",
-        "Show the texture's rollout in the material editor's real windows (needs a display)\n"
-        "and save a screenshot of it as PNG.",
-        [options] { return RunRollout(*options); });
-    command
-        ->add_option("--preset", options->preset,
-                     "Metal preset shown (" + PresetNameList() + ", or custom); default copper")
+int main(int argc, char** argv) {
+    using namespace veltrane::tools;
+    RolloutOptions options;
+    CLI::App app{
+        "Shows the texture's rollout in the material editor's real windows (needs a display) "
+        "and saves a screenshot of it as PNG.",
+        kProgram};
+    app.add_option("--preset", options.preset,
+                   "Metal preset shown (" + PresetNameList() + ", or custom); default copper")
         ->option_text("NAME");
-    command->add_option("-o,--output", options->output, "PNG file to write")
+    app.add_option("-o,--output", options.output, "PNG file to write")
         ->option_text("FILE.png")
         ->required();
-    command->add_option("--module", options->module, "Plug-in module to load")->option_text("PATH");
+    app.add_option("--module", options.module, "Plug-in module to load")->option_text("PATH");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    return RunRollout(options);
 }
-
-}  // namespace veltrane::tools
