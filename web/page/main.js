@@ -218,10 +218,13 @@ class Workbench {
     spectral.addEventListener('change', () => {
       if (this.nkFile) this.openNkFile(this.nkFile);
     });
-    // Drops anywhere on the page would otherwise make the browser leave the page for the file.
+    // A file dropped anywhere on the page is taken: the browser would otherwise leave the
+    // page for it. Other drags (text into a field) are left alone.
     const drop = byId('nk-drop');
+    const carriesFile = (event) => event.dataTransfer?.types?.includes('Files');
     for (const type of ['dragenter', 'dragover']) {
       document.addEventListener(type, (event) => {
+        if (!carriesFile(event)) return;
         event.preventDefault();
         drop.classList.add('over');
       });
@@ -230,6 +233,7 @@ class Workbench {
       if (!event.relatedTarget) drop.classList.remove('over');
     });
     document.addEventListener('drop', (event) => {
+      if (!carriesFile(event)) return;
       event.preventDefault();
       drop.classList.remove('over');
       const file = event.dataTransfer?.files?.[0];

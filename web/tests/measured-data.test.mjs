@@ -18,14 +18,30 @@ function readSoFar(page, count) {
 
 // Opens a file on the page as an artist does: the spectral toggle (which reads the last
 // file again when it changes), then the file.
-async function openOnPage(page, file, spectral) {
+async function openOnPage(page, file, spectral, how = 'open') {
   const before = await filesRead(page);
   const toggled = (await page.isChecked('#nk-spectral')) !== spectral;
   await page.setChecked('#nk-spectral', spectral);
   if (toggled && before > 0) await readSoFar(page, before + 1);
   const now = await filesRead(page);
-  await page.setInputFiles('#nk-file', file);
+  if (how === 'open') {
+    await page.setInputFiles('#nk-file', file);
+  } else {
+    await dropFile(page, file);
+  }
   await readSoFar(page, now + 1);
+}
+
+// Drops the file on the page as a file manager does.
+function dropFile(page, file) {
+  return page.evaluate(([name, text]) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([text], name));
+    const target = document.getElementById('nk-drop');
+    for (const type of ['dragenter', 'dragover', 'drop']) {
+      target.dispatchEvent(new DragEvent(type, { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    }
+  }, [path.basename(file), readFileSync(file, 'utf8')]);
 }
 
 // The command is run in the file's folder with the bare name, which is all the page knows.
@@ -62,21 +78,23 @@ function refusedFiles(data, scratch) {
 }
 
 describe('measured data', () => {
+  // The file, spectral or not, opened with the file chooser or dropped on the page.
   const ACCEPTED = [
-    ['main/Cu/nk/Johnson.yml', false],
-    ['main/Cu/nk/Johnson.yml', true],
-    ['main/Au/nk/Babar.yml', true],
+    ['main/Cu/nk/Johnson.yml', false, 'open'],
+    ['main/Cu/nk/Johnson.yml', true, 'open'],
+    ['main/Au/nk/Babar.yml', true, 'drop'],
+    ['main/Fe/nk/Johnson.yml', false, 'drop'],
   ];
 
   it('gives the numbers `veltrane nk` prints, point-sampled and spectral', async () => {
     const { browser, html, native, data } = setup();
     const page = await openWorkbench(browser, html);
     try {
-      for (const [file, spectral] of ACCEPTED) {
+      for (const [file, spectral, how] of ACCEPTED) {
         const full = path.join(data, file);
-        await openOnPage(page, full, spectral);
+        await openOnPage(page, full, spectral, how);
         const printed = await native.stdout(nkArgs(full, spectral), { cwd: path.dirname(full) });
-        assert.equal(await textOf(page, '#nk-text'), reportOf(printed), `${file} spectral=${spectral}`);
+        assert.equal(await textOf(page, '#nk-text'), reportOf(printed), `${file} spectral=${spectral} ${how}`);
         const look = await lookOf(page);
         assert.equal(look.preset, 'custom', 'a file makes the metal Custom');
         assert.equal(await page.$eval('#n-red', (e) => e.disabled), false);
@@ -129,6 +147,12 @@ describe('measured data', () => {
       await openOnPage(page, copy, false);
       const fromFile = await native.stdout(nkArgs(copy, false), { cwd: native.scratch });
       assert.ok(fromFile.endsWith(await textOf(page, '#snippet-text')));
+
+      // Copy puts it on the clipboard as shown.
+      await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+      await page.click('#snippet-copy');
+      await page.waitForFunction(() => document.getElementById('snippet-copied').textContent !== '');
+      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await textOf(page, '#snippet-text'));
     } finally {
       await closePage(page);
     }
