@@ -128,9 +128,26 @@ const snippet = call({ op: 'snippet', ...copper }).text;
 check('snippet', nk.stdout.endsWith('\n' + snippet) && snippet.startsWith('-- MAXScript:'),
       `\n--- web\n${snippet}\n--- native\n${nk.stdout}`);
 
+// A typed value as the rollout's edit field takes it: clamped into the range, stored as a
+// float, shown with three decimals; text that is no number is refused.
+const typed = [
+  ['gamma', '25', 20, '20.0'], ['gamma', '0.01', Math.fround(0.05), '0.05'], ['gamma', ' 1.5 ', 1.5, '1.5'],
+  ['hue', '-200', -180, '-180.0'], ['hue', '-0', 0, '0.0'], ['sat', '1e1', 10, '10.0'],
+  ['n', '0.27105', Math.fround(0.27105), '0.271'], ['k', '1000', 100, '100.0'], ['k', '-1', 0, '0.0'],
+  ['gamma', 'abc', null, null], ['hue', '1,5', null, null], ['sat', '', null, null], ['n', 'inf', null, null],
+];
+for (const [param, text, value, shown] of typed) {
+  const answer = call({ op: 'typed', param, text });
+  const ok = value === null ? typeof answer.error === 'string' && !('value' in answer)
+                            : answer.value === value && answer.text === shown;
+  check(`typed ${param} '${text}'`, ok, JSON.stringify(answer));
+}
+
 // Malformed requests are answered with an error, never a crash.
 for (const bad of ['', '[1]', '{"op":"eval"}', '{"op":"nope"}', '{"op":"eval","n":[1,2],"k":[1,2,3],"mu":1}',
-                   '{"op":"curves","n":[1,1,1],"k":[1,1,1],"points":1}']) {
+                   '{"op":"curves","n":[1,1,1],"k":[1,1,1],"points":1}',
+                   '{"op":"eval","n":[1,1,1e300],"k":[1,1,1],"mu":1}', '{"op":"typed","param":"x","text":"1"}',
+                   '{"op":"curves","n":[1,1,1],"k":[1,1,1],"points":3e9}']) {
   const answer = JSON.parse(api.ccall('vw_call', 'string', ['string'], [bad]));
   check(`malformed ${bad}`, typeof answer.error === 'string' && answer.error.length > 0, JSON.stringify(answer));
 }

@@ -3,18 +3,17 @@
 // prints for the same inputs.
 #include "web/api/requests.h"
 
+#include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
 #include <array>
 #include <cmath>
-#include <functional>
-#include <map>
-#include <stdexcept>
-
-#include <fmt/format.h>
-
 #include <fstream>
+#include <functional>
+#include <limits>
+#include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/evaluation.h"
 #include "core/fresnel.h"
@@ -51,10 +50,19 @@ const json& Member(const json& request, const char* key) {
     return *it;
 }
 
-float Number(const json& request, const char* key) {
-    const json& value = Member(request, key);
+// A JSON number as a float; one beyond the float's range is refused rather than converted
+// (the conversion would be undefined).
+float FloatOf(const json& value, const char* key) {
     if (!value.is_number()) throw BadRequest(std::string("\"") + key + "\" is not a number");
-    return value.get<float>();
+    const double d = value.get<double>();
+    if (std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max())) {
+        throw BadRequest(std::string("\"") + key + "\" lies beyond the range of a float");
+    }
+    return static_cast<float>(d);
+}
+
+float Number(const json& request, const char* key) {
+    return FloatOf(Member(request, key), key);
 }
 
 float NumberOr(const json& request, const char* key, float fallback) {
@@ -63,11 +71,10 @@ float NumberOr(const json& request, const char* key, float fallback) {
 
 std::array<float, 3> Triple(const json& request, const char* key) {
     const json& value = Member(request, key);
-    if (!value.is_array() || value.size() != 3 ||
-        !std::all_of(value.begin(), value.end(), [](const json& v) { return v.is_number(); })) {
+    if (!value.is_array() || value.size() != 3) {
         throw BadRequest(std::string("\"") + key + "\" is not three numbers");
     }
-    return {value[0].get<float>(), value[1].get<float>(), value[2].get<float>()};
+    return {FloatOf(value[0], key), FloatOf(value[1], key), FloatOf(value[2], key)};
 }
 
 std::string Text(const json& request, const char* key) {
@@ -294,11 +301,12 @@ json NkToArtist(const json& request) {
 
 // Every step of the sweep, or `points` steps spread evenly over it from 0 to 90 degrees.
 std::vector<int> SweepSteps(const json& request) {
-    const int points =
-        request.contains("points") ? static_cast<int>(Number(request, "points")) : kSweepAll;
-    if (points < 2 || points > tools::kSweepSteps + 1) {
-        throw BadRequest("\"points\" must lie in 2 to " + std::to_string(tools::kSweepSteps + 1));
+    const float wanted = request.contains("points") ? Number(request, "points") : kSweepAll;
+    // Checked as a float: a count beyond int would not convert.
+    if (!(wanted >= 2.0f && wanted <= static_cast<float>(kSweepAll))) {
+        throw BadRequest("\"points\" must lie in 2 to " + std::to_string(kSweepAll));
     }
+    const int points = static_cast<int>(wanted);
     std::vector<int> steps;
     for (int i = 0; i < points; ++i) {
         steps.push_back(static_cast<int>(
