@@ -30,9 +30,10 @@ std::optional<double> FiniteNumber(std::string_view field) {
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(value)) {
-        return std::nullopt;
-    }
+    if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+    // A value too small for even a subnormal double underflows to zero: refused. strtod also
+    // flags a subnormal result, which is kept, as the value is there.
+    if (errno == ERANGE && value == 0.0) return std::nullopt;
     return value;
 }
 
