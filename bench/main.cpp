@@ -1,6 +1,6 @@
 // Runs the benchmarks, then prints the per-sample ratios of one run: the evaluation against
-// the bare reflectance, the plug-in's EvalColor against the core's evaluation, and the
-// preview's throughput on two render threads against one.
+// the bare reflectance, the plug-in's EvalColor against the core's evaluation, EvalColor
+// and the preview's throughput on two render threads against one.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 
 #include "bench/passes.h"
 #include "bench/preview_bench.h"
+#include "bench/render_threads_bench.h"
 #include "bench/samples.h"
 
 namespace veltrane::bench {
@@ -89,12 +90,14 @@ void PrintRatios() {
 
 int main(int argc, char** argv) {
     veltrane::bench::RegisterBenchmarks();
+    veltrane::bench::RegisterRenderThreadBenchmarks();
     veltrane::bench::RegisterPreviewBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     veltrane::bench::PrintRatios();
+    veltrane::bench::PrintRenderThreadScaling();
     veltrane::bench::PrintPreviewScaling();
     return 0;
 }

@@ -3,8 +3,8 @@
 #include <plugapi.h>
 #include <windows.h>
 
-#include "plugin/class_desc.h"
 #include "plugin/resource_strings.h"
+#include "plugin/veltrane_class_desc.h"
 #include "resources/resource.h"
 
 extern "C" {

@@ -3,7 +3,7 @@
 #include "plugin/param_block.h"
 
 #include "core/presets.h"
-#include "plugin/class_desc.h"
+#include "plugin/veltrane_class_desc.h"
 #include "resources/resource.h"
 
 using namespace veltrane_params;

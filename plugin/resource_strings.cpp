@@ -1,3 +1,4 @@
+// The module's handle and the one buffer its display strings are loaded into.
 #include "plugin/resource_strings.h"
 
 HINSTANCE moduleInstance = nullptr;

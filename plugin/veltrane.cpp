@@ -1,14 +1,16 @@
+// The texture map: parameter changes, Update and EvalColor, the rollout, references, cloning and
+// scene data.
 #include "plugin/veltrane.h"
 
 #include <iparamm2.h>
 
 #include "core/presets.h"
-#include "plugin/class_desc.h"
 #include "plugin/class_identity.h"
 #include "plugin/core_conversions.h"
 #include "plugin/param_block.h"
 #include "plugin/param_block_store.h"
 #include "plugin/resource_strings.h"
+#include "plugin/veltrane_class_desc.h"
 #include "plugin/veltrane_dlg_proc.h"
 #include "resources/resource.h"
 

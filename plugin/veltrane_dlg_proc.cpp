@@ -1,3 +1,4 @@
+// The rollout's message handler: the preset combo box and the two web-page buttons.
 #include "plugin/veltrane_dlg_proc.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Creation of the texture map object on the host's heap, null when allocation fails.
 #include "plugin/veltrane_factory.h"
 
 #include <new>

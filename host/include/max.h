@@ -13,6 +13,7 @@
 #include "Geom/point3.h"
 #include "Geom/point4.h"
 #include "baseinterface.h"
+#include "control.h"
 #include "interval.h"
 #include "ioapi.h"
 #include "maxheap.h"

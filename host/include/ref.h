@@ -71,6 +71,11 @@ class STANDIN_EXPORT ReferenceMaker : public Animatable {
     CoreExport RefResult ReplaceReference(int which, RefTargetHandle newtarg, BOOL delOld = TRUE);
     // Clears reference `i`, deleting its target once nothing depends on it.
     CoreExport RefResult DeleteReference(int i);
+    // Deletes this object the way code outside the host deletes one it made: its dependents
+    // hear REFMSG_TARGET_DELETED and lose their references while the object is still whole,
+    // then its own references are cleared (deleting targets nothing else references), then
+    // DeleteThis() frees it. REF_FAIL, and nothing done, if its deletion is under way already.
+    CoreExport RefResult DeleteMe();
 
     CoreExport virtual int NumRefs();
     CoreExport virtual RefTargetHandle GetReference(int i);
@@ -112,6 +117,10 @@ class STANDIN_EXPORT ReferenceTarget : public ReferenceMaker {
 
     // "ReferenceTarget"; classes name themselves.
     CoreExport void GetClassName(MSTR& s, bool localized = true) const override;
+
+    // Deletes this target through DeleteMe() if no reference maker references it; a target
+    // that is still referenced stays as it is.
+    CoreExport void MaybeAutoDelete();
 
     // Null: a class that can be copied overrides this.
     CoreExport virtual RefTargetHandle Clone(RemapDir& remap);

@@ -1,3 +1,5 @@
+// Animatable's out-of-line members: the defaults every scene object starts from (no name, no sub-
+// animatables, deletion through DeleteThis).
 #include <Animatable.h>
 
 Animatable::Animatable() = default;

@@ -1,3 +1,5 @@
+// The master parameter dialog of ClassDesc2::CreateParamDlgs: its rollouts' maps, the secondary
+// dialogs appended to it, and retargeting to another object.
 #include "auto_mparam_dlg.h"
 
 #include <algorithm>

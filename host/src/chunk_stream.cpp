@@ -1,10 +1,12 @@
+// The chunk stream behind ISave and ILoad: nested chunks written to and read from memory, with
+// every header checked against its enclosing chunk.
 #include <standin/chunk_stream.h>
 
 #include <cstring>
 #include <optional>
 
+#include "fatal_stops.h"
 #include "little_endian.h"
-#include "not_modelled.h"
 
 namespace standin {
 

@@ -1,3 +1,5 @@
+// The host's directory of plug-in classes, in which a scene file looks up the class of each stored
+// object.
 #include <standin/class_directory.h>
 
 #include <algorithm>

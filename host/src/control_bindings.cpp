@@ -1,9 +1,11 @@
+// The controls that a block descriptor's p_ui entries bind, and the check that the rollout's
+// dialog template has each of them with the right class.
 #include "control_bindings.h"
 
 #include <cwctype>
 #include <iterator>
 
-#include "editor_stop.h"
+#include "fatal_stops.h"
 #include "utf16.h"
 
 namespace standin {

@@ -1,3 +1,5 @@
+// Decoder of extended dialog templates (DLGTEMPLATEEX): the dialog's header and its items, bounds-
+// checked against the resource's size.
 #include "dialog_template.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Interval's out-of-line members: the swapping constructor, membership (nothing is in NEVER) and
+// intersection.
 #include <interval.h>
 
 Interval::Interval(TimeValue s, TimeValue e) {

@@ -1,3 +1,5 @@
+// The headless material editor: shows one object's parameter dialog and closes it when the object
+// is deleted.
 #include <standin/material_editor.h>
 
 #include "auto_mparam_dlg.h"

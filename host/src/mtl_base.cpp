@@ -1,3 +1,5 @@
+// MtlBase's base state (name, flags, G-buffer ID, slot type): copying, and saving and loading it
+// as chunks.
 #include <Materials/MtlBase.h>
 
 #include <cstdint>

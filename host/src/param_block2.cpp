@@ -1,3 +1,5 @@
+// The stand-in's parameter block: values per parameter (constant or keyed), change notification to
+// the owner, cloning, and saving and loading.
 #include "param_block2.h"
 
 #include <algorithm>

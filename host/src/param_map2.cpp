@@ -1,3 +1,5 @@
+// The material editor's parameter map: a rollout's controls bound to a block's parameters, kept in
+// step with the block both ways.
 #include "param_map2.h"
 
 #include <algorithm>

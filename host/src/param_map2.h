@@ -10,7 +10,7 @@
 
 #include "control_bindings.h"
 #include "dialog_template.h"
-#include "editor_stop.h"
+#include "fatal_stops.h"
 #include "rollout_window.h"
 
 namespace standin {

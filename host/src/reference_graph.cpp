@@ -1,3 +1,5 @@
+// The host's record of the reference graph: cycle checks, releasing references and telling
+// dependents a target is going.
 #include "reference_graph.h"
 
 #include <algorithm>
@@ -39,6 +41,18 @@ void ReferenceGraph::DropReferences(ReferenceMaker* maker) {
         Release(target, maker, true);
     }
     node.refs.clear();
+}
+
+void ReferenceGraph::ClearReferences(ReferenceMaker* maker) {
+    // The record is looked up afresh each time: SetReference and a target's deletion run
+    // code that may touch it.
+    for (std::size_t i = 0; i < Node(maker).refs.size(); ++i) {
+        ReferenceTarget* target = Node(maker).refs[i];
+        if (!target) continue;
+        Node(maker).refs[i] = nullptr;
+        Set(maker, static_cast<int>(i), nullptr);
+        Release(target, maker, true);
+    }
 }
 
 void ReferenceGraph::DetachDependents(ReferenceTarget* target) {

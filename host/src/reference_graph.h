@@ -14,8 +14,9 @@ namespace standin {
 struct RefNode {
     std::vector<ReferenceTarget*> refs;       // slot -> target, as set through ReplaceReference
     std::vector<ReferenceMaker*> dependents;  // one entry per slot that references this target
-    // Set once the object's destruction has begun: its derived part is gone, so it gets no
-    // more calls, and it is not deleted a second time.
+    // Set once the object's deletion has begun (DeleteMe, or its destructor): it hears no more
+    // notifications, and it is not deleted a second time. Only DeleteMe calls its code after
+    // that, to clear its own references before it frees it.
     bool dying = false;
 };
 
@@ -46,6 +47,9 @@ class ReferenceGraph {
     static void Release(ReferenceTarget* target, ReferenceMaker* maker, bool deleteOrphan);
     // Drops everything `maker` references, without calling its virtuals.
     static void DropReferences(ReferenceMaker* maker);
+    // Clears every reference of a living `maker`, slot by slot through its SetReference, and
+    // deletes each target that nothing references any more.
+    static void ClearReferences(ReferenceMaker* maker);
     // Tells every dependent that `target` goes away and clears their references to it.
     static void DetachDependents(ReferenceTarget* target);
 };

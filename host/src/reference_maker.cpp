@@ -1,3 +1,4 @@
+// The stand-in's ReferenceMaker: reference slots kept in the host's record, and deletion.
 #include <ref.h>
 
 #include "reference_graph.h"
@@ -34,6 +35,19 @@ RefResult ReferenceMaker::ReplaceReference(int which, RefTargetHandle newtarg, B
 
 RefResult ReferenceMaker::DeleteReference(int i) {
     return ReplaceReference(i, nullptr, TRUE);
+}
+
+RefResult ReferenceMaker::DeleteMe() {
+    if (node_->dying) return REF_FAIL;
+    // From here on a released reference never deletes this object, and a dependent's handler
+    // that calls DeleteMe again is refused.
+    node_->dying = true;
+    if (auto* target = dynamic_cast<ReferenceTarget*>(this)) {
+        ReferenceGraph::DetachDependents(target);
+    }
+    ReferenceGraph::ClearReferences(this);
+    DeleteThis();
+    return REF_SUCCEED;
 }
 
 int ReferenceMaker::NumRefs() {

@@ -1,3 +1,5 @@
+// The stand-in's ReferenceTarget: telling dependents it is deleted, deletion once nothing
+// references it, the default clone, and notification of dependents.
 #include <ref.h>
 
 #include <vector>
@@ -13,6 +15,11 @@ ReferenceTarget::ReferenceTarget() = default;
 // while this object still owns its own.
 ReferenceTarget::~ReferenceTarget() {
     ReferenceGraph::DetachDependents(this);
+}
+
+void ReferenceTarget::MaybeAutoDelete() {
+    const standin::RefNode& node = ReferenceGraph::Node(this);
+    if (node.dependents.empty() && !node.dying) DeleteMe();
 }
 
 void ReferenceTarget::GetClassName(MSTR& s, bool localized) const {

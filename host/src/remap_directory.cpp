@@ -1,6 +1,18 @@
+// Cloning a reference hierarchy: RemapDir's own CloneRef, the stand-in's remap directory
+// behind NewRemapDir, and CloneRefHierarchy, which runs one clone through it.
 #include "remap_directory.h"
 
-#include "not_modelled.h"
+#include "fatal_stops.h"
+
+// Each original is cloned once, however many makers reference it.
+RefTargetHandle RemapDir::CloneRef(RefTargetHandle oldTarg) {
+    if (!oldTarg) return nullptr;
+    if (RefTargetHandle done = FindMapping(oldTarg)) return done;
+    RefTargetHandle copy = oldTarg->Clone(*this);
+    // Clone usually records itself through BaseClone; make sure a second request finds it.
+    if (copy && !FindMapping(oldTarg)) AddEntry(oldTarg, copy);
+    return copy;
+}
 
 namespace standin {
 

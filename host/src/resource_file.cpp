@@ -1,3 +1,5 @@
+// Reader of compiled Win32 resource files (.res): the entries with their type, name, language and
+// data, each checked against the file's end.
 #include "resource_file.h"
 
 #include <algorithm>

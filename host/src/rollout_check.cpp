@@ -1,3 +1,4 @@
+// The check that every control a block descriptor binds exists in its rollout's dialog template.
 #include <standin/rollout_check.h>
 
 #include "control_bindings.h"

@@ -1,3 +1,5 @@
+// The scene file: a graph of reference targets written as chunks and read back, each object
+// recreated through its class descriptor.
 #include <standin/scene_file.h>
 
 #include <cinttypes>
@@ -9,7 +11,7 @@
 #include <standin/chunk_stream.h>
 
 #include "chunk_values.h"
-#include "editor_stop.h"
+#include "fatal_stops.h"
 
 namespace standin {
 

@@ -1,3 +1,4 @@
+// The top of a scene: a reference maker holding the objects nothing else references.
 #include <standin/scene_roots.h>
 
 namespace standin {

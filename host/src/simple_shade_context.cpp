@@ -1,3 +1,4 @@
+// A shading context for tests and tools that holds just a normal, a view direction and a time.
 #include <standin/simple_shade_context.h>
 
 namespace standin {

@@ -1,3 +1,4 @@
+// Decoder of RT_STRING blocks: the sixteen strings of one block of a resource file's string table.
 #include "string_table.h"
 
 #include "byte_reader.h"

@@ -1,3 +1,4 @@
+// ISubMap's out-of-line members: the default slot name and the track-view name built from it.
 #include <Materials/ISubMap.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+// Texmap's out-of-line members: the construction defaults and the class name of a texture map.
 #include <Materials/Texmap.h>
 
 Texmap::Texmap() : cacheID(0) {}

@@ -1,3 +1,5 @@
+// Conversion of UTF-16 text from resources into the platform's wchar_t (UTF-32 here, UTF-16 on
+// Windows).
 #include "utf16.h"
 
 namespace standin {

@@ -1,3 +1,4 @@
+// WStr, the host's wide string: storage, assignment, concatenation and comparison.
 #include <strclass.h>
 
 #include <cwchar>

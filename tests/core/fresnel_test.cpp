@@ -15,7 +15,7 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kDenormMin = std::numeric_limits<float>::denorm_min();
 
-double NormalIncidence(double n, double k) {
+double NormalIncidenceInDouble(double n, double k) {
     return ((n - 1) * (n - 1) + k * k) / ((n + 1) * (n + 1) + k * k);
 }
 
@@ -37,12 +37,13 @@ TEST(FresnelConductor, NormalIncidenceIsTheExactReflectance) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        EXPECT_NEAR(FresnelConductor(c.n, c.k, 1.0f), NormalIncidence(c.n, c.k), kSixDigits);
+        EXPECT_NEAR(FresnelConductor(c.n, c.k, 1.0f), NormalIncidenceInDouble(c.n, c.k),
+                    kSixDigits);
     }
     for (const MetalPreset& p : kMetalPresets) {
         SCOPED_TRACE(p.index);
-        EXPECT_NEAR(FresnelConductor(p.ior.nG, p.ior.kG, 1.0f), NormalIncidence(p.ior.nG, p.ior.kG),
-                    kSixDigits);
+        EXPECT_NEAR(FresnelConductor(p.ior.nG, p.ior.kG, 1.0f),
+                    NormalIncidenceInDouble(p.ior.nG, p.ior.kG), kSixDigits);
     }
 }
 

@@ -1,3 +1,5 @@
+// Decoder of device-independent bitmaps, for the tests of the bitmaps among a module's
+// resources.
 #include "tests/host/dib.h"
 
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// A test texture map with one auto-UI block and a recording dialog procedure, for the material
+// editor's tests.
 #include "tests/host/editor_fixture.h"
 
 #include <cstdio>

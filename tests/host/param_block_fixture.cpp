@@ -1,3 +1,4 @@
+// The parameter block tests' class descriptor, block descriptor and owner.
 #include "param_block_fixture.h"
 
 #include <iparamm.h>

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <ref.h>
+#include <standin/scene_roots.h>
 
 namespace {
 
@@ -275,6 +276,78 @@ TEST_F(References, ADeletedMakerReleasesItsTargetsWithoutCallingItsOwnCode) {
     EXPECT_EQ(Node::deleted, (Names{"maker", "solo", "leaf"}));
     EXPECT_EQ(keeper->GetReference(0), shared);
     EXPECT_TRUE(Node::events.empty());  // releasing references is no change to report
+}
+
+TEST_F(References, MaybeAutoDeleteFreesATargetOnlyWhenNothingReferencesIt) {
+    // maker -> target -> child; the child goes with its only holder.
+    struct Case {
+        const char* what;
+        bool referenced;
+        bool releasedWithoutDeleting;
+        Names deleted;
+    } cases[] = {
+        {"never referenced", false, false, {"child", "target"}},
+        {"referenced by a maker", true, false, {}},
+        {"released with delOld FALSE", true, true, {"child", "target"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Node::deleted.clear();
+        Node* maker = Root("maker");
+        auto* target = new Node("target");
+        target->ReplaceReference(0, new Node("child"));
+        if (c.referenced) maker->ReplaceReference(0, target);
+        if (c.releasedWithoutDeleting) maker->ReplaceReference(0, nullptr, FALSE);
+        target->MaybeAutoDelete();
+        EXPECT_EQ(Node::deleted, c.deleted);
+        if (c.referenced && !c.releasedWithoutDeleting) {
+            EXPECT_EQ(maker->GetReference(0), target);
+        }
+    }
+    EXPECT_TRUE(Node::events.empty());
+}
+
+TEST_F(References, DeleteMeTellsDependentsWhileWholeThenClearsItsReferencesAndGoes) {
+    // {first, second} -> target -> {solo, shared}; keeper -> shared; solo -> leaf.
+    Node* first = Root("first");
+    Node* second = Root("second");
+    Node* keeper = Root("keeper");
+    auto* target = new Node("target");
+    auto* solo = new Node("solo");
+    auto* shared = new Node("shared");
+    first->ReplaceReference(0, target);
+    second->ReplaceReference(1, target);
+    target->ReplaceReference(0, solo);
+    target->ReplaceReference(1, shared);
+    keeper->ReplaceReference(0, shared);
+    solo->ReplaceReference(0, new Node("leaf"));
+
+    bool wholeWhenTold = false;
+    RefResult again = REF_SUCCEED;
+    first->onNotify = [&](Node&, RefMessage m) {
+        if (m == REFMSG_TARGET_DELETED) wholeWhenTold = target->GetReference(0) == solo;
+        return REF_SUCCEED;
+    };
+    second->onNotify = [&](Node&, RefMessage m) {
+        if (m == REFMSG_TARGET_DELETED) again = target->DeleteMe();
+        return REF_SUCCEED;
+    };
+
+    EXPECT_EQ(target->DeleteMe(), REF_SUCCEED);
+    EXPECT_EQ(Receivers(), (Names{"first<gone", "second<gone"}));
+    EXPECT_TRUE(wholeWhenTold);
+    EXPECT_EQ(again, REF_FAIL) << "a second DeleteMe while the first runs";
+    EXPECT_EQ(first->GetReference(0), nullptr);
+    EXPECT_EQ(second->GetReference(1), nullptr);
+    EXPECT_EQ(Node::deleted, (Names{"solo", "leaf", "target"}));
+    EXPECT_EQ(keeper->GetReference(0), shared);
+}
+
+TEST_F(References, DeleteMeFreesAPlainMakerWithWhatOnlyItHeld) {
+    auto* roots = new standin::SceneRoots;  // a reference maker that is no target
+    roots->Add(new Node("target"));
+    EXPECT_EQ(roots->DeleteMe(), REF_SUCCEED);
+    EXPECT_EQ(Node::deleted, Names{"target"});
 }
 
 TEST_F(References, CloneRefCopiesEachTargetOnceSoSharingSurvives) {

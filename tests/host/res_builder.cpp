@@ -1,3 +1,5 @@
+// Byte-level builders of .res files and their entries for the resource decoders' tests, and
+// reading a file whole.
 #include "tests/host/res_builder.h"
 
 #include <fstream>

@@ -109,7 +109,7 @@ TEST_F(TexmapClone, ACopyOutlivesItsOriginal) {
     EXPECT_TRUE(SameParams(ReadParams(Block(*copy), 100), expected));
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
-                         ExpectedColor(*copy, view.n, view.v, expected)));
+                         CoreColorThroughOutput(*copy, view.n, view.v, expected)));
 }
 
 // The copy's snapshot starts empty: its first update reads its own block, even where the
@@ -119,12 +119,12 @@ TEST_F(TexmapClone, ACopyReadsItsBlockOnItsFirstUpdate) {
     UpdateAt(*original, 0);
     MapPtr gold = NewMap();
     Block(*gold).SetValue(kPreset, 0, 3);
-    LoadSilently(Block(*original), Block(*gold));
+    CopyValuesBySaveAndLoad(Block(*original), Block(*gold));
     MapPtr copy = CloneOf(*original);
     UpdateAt(*copy, 0);
     const View& view = Views()[2];
     EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
-                         ExpectedColor(*copy, view.n, view.v, Metal(3))));
+                         CoreColorThroughOutput(*copy, view.n, view.v, Metal(3))));
 }
 
 TEST_F(TexmapClone, TheSubTexmapStaysWithTheOriginal) {
@@ -146,8 +146,8 @@ TEST_F(TexmapClone, AMapWithoutAnOutputClonesWithoutOne) {
     EXPECT_EQ(copy->GetReference(1), nullptr);
     UpdateAt(*copy, 0);
     const View& view = Views()[0];
-    EXPECT_TRUE(
-        SameBits(EvalColorAt(*copy, view.n, view.v), Reflectance(view.n, view.v, DefaultParams())));
+    EXPECT_TRUE(SameBits(EvalColorAt(*copy, view.n, view.v),
+                         CoreReflectance(view.n, view.v, DefaultParams())));
 }
 
 }  // namespace

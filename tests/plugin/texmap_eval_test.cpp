@@ -33,7 +33,7 @@ TEST_F(TexmapEval, ColourMonoAndPerturbationMatchTheCoreBitForBit) {
             SCOPED_TRACE(view.what);
             standin::SimpleShadeContext sc(view.n, view.v);
             const AColor colour = map->EvalColor(sc);
-            EXPECT_TRUE(SameBits(colour, ExpectedColor(*map, view.n, view.v, c.params)));
+            EXPECT_TRUE(SameBits(colour, CoreColorThroughOutput(*map, view.n, view.v, c.params)));
             const float mono = map->EvalMono(sc);
             EXPECT_EQ(Bits(mono), Bits((colour.r + colour.g + colour.b) / 3.0f));
             const Point3 perturb = map->EvalNormalPerturb(sc);
@@ -123,8 +123,8 @@ TEST_F(TexmapEval, EachColourPassesTheOutputStageOnce) {
         output->filters = 0;
         const AColor colour = map->EvalColor(sc);
         EXPECT_EQ(output->filters, 1);
-        EXPECT_TRUE(
-            SameBits(colour, CountingOutput::Tint(Reflectance(view.n, view.v, DefaultParams()))));
+        EXPECT_TRUE(SameBits(
+            colour, CountingOutput::Tint(CoreReflectance(view.n, view.v, DefaultParams()))));
         EXPECT_EQ(Bits(map->EvalMono(sc)), Bits((colour.r + colour.g + colour.b) / 3.0f));
         EXPECT_EQ(output->filters, 2);
         map->EvalNormalPerturb(sc);
@@ -142,7 +142,8 @@ TEST_F(TexmapEval, WithoutAnOutputStageTheColourIsUnfiltered) {
     UpdateAt(*map, 0);
     const View& view = Views()[2];
     const AColor filtered = EvalColorAt(*map, view.n, view.v);
-    EXPECT_TRUE(SameBits(filtered, OutputOf(*map)->Filter(Reflectance(view.n, view.v, params))));
+    EXPECT_TRUE(
+        SameBits(filtered, OutputOf(*map)->Filter(CoreReflectance(view.n, view.v, params))));
 
     ASSERT_EQ(map->ReplaceReference(1, nullptr), REF_SUCCEED);
     EXPECT_EQ(map->GetReference(1), nullptr);
@@ -151,7 +152,7 @@ TEST_F(TexmapEval, WithoutAnOutputStageTheColourIsUnfiltered) {
         SCOPED_TRACE(v.what);
         standin::SimpleShadeContext sc(v.n, v.v);
         const AColor colour = map->EvalColor(sc);
-        EXPECT_TRUE(SameBits(colour, Reflectance(v.n, v.v, params)));
+        EXPECT_TRUE(SameBits(colour, CoreReflectance(v.n, v.v, params)));
         EXPECT_EQ(Bits(map->EvalMono(sc)), Bits((colour.r + colour.g + colour.b) / 3.0f));
     }
 }

@@ -1,3 +1,5 @@
+// Fixture of the texture map tests: the loaded module, a map made through its class descriptor,
+// and its parameters read and written by ID.
 #include "tests/plugin/texmap_fixture.h"
 
 #include <cstdlib>
@@ -94,7 +96,7 @@ testing::AssertionResult SameParams(const Params& actual, const Params& expected
     return testing::AssertionSuccess();
 }
 
-AColor Reflectance(const Point3& n, const Point3& v, const Params& p) {
+AColor CoreReflectance(const Point3& n, const Point3& v, const Params& p) {
     const veltrane::AColor c = veltrane::EvalReflectance({n.x, n.y, n.z}, {v.x, v.y, v.z}, p);
     return AColor(c.r, c.g, c.b, c.a);
 }
@@ -103,8 +105,8 @@ TextureOutput* OutputOf(Texmap& map) {
     return dynamic_cast<TextureOutput*>(map.GetReference(1));
 }
 
-AColor ExpectedColor(Texmap& map, const Point3& n, const Point3& v, const Params& p) {
-    const AColor c = Reflectance(n, v, p);
+AColor CoreColorThroughOutput(Texmap& map, const Point3& n, const Point3& v, const Params& p) {
+    const AColor c = CoreReflectance(n, v, p);
     TextureOutput* output = OutputOf(map);
     return output ? output->Filter(c) : c;
 }
@@ -138,7 +140,7 @@ const std::vector<View>& Views() {
     return views;
 }
 
-void LoadSilently(IParamBlock2& target, IParamBlock2& source) {
+void CopyValuesBySaveAndLoad(IParamBlock2& target, IParamBlock2& source) {
     standin::ChunkWriter writer;
     ASSERT_EQ(source.Save(&writer), IO_OK);
     standin::ChunkReader reader(writer.Bytes().data(), writer.Bytes().size());

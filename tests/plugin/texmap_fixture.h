@@ -69,11 +69,11 @@ testing::AssertionResult SameBits(const AColor& actual, const AColor& expected);
 testing::AssertionResult SameParams(const Params& actual, const Params& expected);
 
 // The colour before the output stage, as the core computes it.
-AColor Reflectance(const Point3& n, const Point3& v, const Params& p);
+AColor CoreReflectance(const Point3& n, const Point3& v, const Params& p);
 TextureOutput* OutputOf(Texmap& map);
 // What EvalColor must return for these parameters: the core's colour through the map's own
 // output stage, or unfiltered when the map has none.
-AColor ExpectedColor(Texmap& map, const Point3& n, const Point3& v, const Params& p);
+AColor CoreColorThroughOutput(Texmap& map, const Point3& n, const Point3& v, const Params& p);
 AColor EvalColorAt(Texmap& map, const Point3& n, const Point3& v);
 // Updates the map at time t, for tests that do not look at the validity it reports.
 void UpdateAt(Texmap& map, TimeValue t);
@@ -92,7 +92,7 @@ const std::vector<View>& Views();
 // Replaces the values of `target` by those of `source` through the block's own Load, which
 // notifies no one: the only way to change a map's parameters behind its back and so see
 // whether its Update reads them.
-void LoadSilently(IParamBlock2& target, IParamBlock2& source);
+void CopyValuesBySaveAndLoad(IParamBlock2& target, IParamBlock2& source);
 
 // A recording parameter map attached to its block on construction and detached on
 // destruction: it must go before its block.

@@ -75,7 +75,7 @@ TEST_F(TexmapPreset, AChangeNamingNoParameterAppliesNoMetal) {
     WriteParams(Block(*source), 0, Custom(kTyped, 1.0f, 0.0f, 0.0f));
 
     block.SetValue(kPreset, 0, 0);
-    LoadSilently(block, Block(*source));
+    CopyValuesBySaveAndLoad(block, Block(*source));
     standin::UIInvalidationLog log(Desc2());
     block.NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
     EXPECT_EQ(InvalidatedIDs(log), std::vector<ParamID>{-1});

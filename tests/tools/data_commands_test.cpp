@@ -14,6 +14,7 @@
 #include "tests/support/scratch_file.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/tools/nk_fixtures.h"
+#include "tests/tools/report_text.h"
 #include "tests/tools/tool_runner.h"
 #include "tests/tools/usage_error_check.h"
 
@@ -28,20 +29,6 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
 }
 
 const char* const kTen[] = {"silver", "aluminium", "gold",   "cobalt",   "chromium",
@@ -200,6 +187,20 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(gold["source"], "Babar & Weaver 2015, Appl. Opt. 54, 477");
     EXPECT_EQ(metals[21]["name"], "bismuth");
     EXPECT_EQ(metals[21]["preset"], 0);
+    // Every metal's file is shipped: spectral colours, and the values the file gives otherwise.
+    EXPECT_EQ(gold["spectral"]["f0_linear"],
+              nlohmann::json::parse("[1.058818, 0.773264, 0.307271]"));
+    EXPECT_EQ(gold["file_differences"], nlohmann::json::array());
+    EXPECT_EQ(metals[1]["file_differences"].size(), 6u);  // aluminium
+    EXPECT_EQ(metals[5]["file_differences"][0],
+              nlohmann::json::parse(
+                  R"({"parameter": "n green", "value": 0.97907, "file": 0.979022})"));  // copper
+    const nlohmann::json& lead = metals[15];
+    EXPECT_EQ(lead["name"], "lead");
+    EXPECT_NE(lead["spectral"]["unavailable"].get<std::string>().find("does not cover 0.4 to 0.7"),
+              std::string::npos);
+    EXPECT_EQ(lead["file_differences"], nlohmann::json::array());
+    EXPECT_NE(json.err.find("lead: no spectral colour"), std::string::npos);
 
     const ToolRun csv = RunTool({"presets", "--format", "csv"});
     const std::vector<std::string> rows = Lines(csv.out);
@@ -207,11 +208,14 @@ TEST(PresetsCommand, ListsEveryMetalInEachFormat) {
     EXPECT_EQ(rows[3],
               "gold,Gold,3,0.11114,0.615,1.2865,3.5041,1.7816,1.5789,0.967102,0.574565,0.333507,"
               "251,200,156,0.999210,0.950702,0.756737,\"Babar & Weaver 2015, Appl. Opt. 54, 477\","
-              "main/Au/nk/Babar.yml,,,,,,");
+              "main/Au/nk/Babar.yml,1.058818,0.773264,0.307271,1.002006,0.893943,0.623769,");
 
     const ToolRun table = RunTool({"presets"});
-    EXPECT_EQ(Lines(table.out).size(), 23u);
-    EXPECT_EQ(Words(Lines(table.out)[13]).front(), "tungsten");
+    const std::vector<std::string> lines = Lines(table.out);
+    ASSERT_EQ(lines.size(), 23u + 3u + 5u);  // a blank line, two of heading, five metals
+    EXPECT_EQ(Words(lines[13]).front(), "tungsten");
+    EXPECT_EQ(Words(lines[26]).front(), "aluminium");
+    EXPECT_NE(lines[30].find("k blue 3.281 (file 3.28094)"), std::string::npos) << lines[30];
 }
 
 TEST(DataCommands, BadInputGivesStatusTwoOneLineAndNoOutputFile) {

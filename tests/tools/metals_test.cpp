@@ -21,7 +21,7 @@ namespace {
 
 // Fresnel's equations as textbooks write them, with complex cosines and Snell's law; slow
 // and less accurate, which is why the library does not use them, but independent.
-double ComplexFresnel(double n, double k, double mu) {
+double FresnelWithStdComplex(double n, double k, double mu) {
     using C = std::complex<double>;
     const C eta(n, k);
     const C cosT = std::sqrt(C(1.0) - (1.0 - mu * mu) / (eta * eta));
@@ -38,7 +38,8 @@ TEST(ExactFresnel, AgreesWithTheComplexFormulasOverMetalsAndDielectrics) {
             if (n == 1.0 && k == 0.0) continue;  // no interface: 0/0 at grazing view
             for (int step = 0; step < kSweepSteps; step += 7) {
                 const double mu = SweepFacing(step);
-                EXPECT_NEAR(ExactConductorReflectance(n, k, mu), ComplexFresnel(n, k, mu), 1e-9)
+                EXPECT_NEAR(ExactConductorReflectance(n, k, mu), FresnelWithStdComplex(n, k, mu),
+                            1e-9)
                     << "n " << n << " k " << k << " mu " << mu;
             }
         }

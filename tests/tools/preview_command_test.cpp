@@ -75,7 +75,7 @@ class Picture {
     std::vector<unsigned char> bytes;
 };
 
-Rgb HeadOn(const ParamSnapshot& params) {
+Rgb CoreHeadOnSrgb(const ParamSnapshot& params) {
     const AColor c = EvalReflectance({0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, -1.0f}, params);
     return {SrgbByte(c.r), SrgbByte(c.g), SrgbByte(c.b)};
 }
@@ -130,7 +130,7 @@ TEST(PreviewCommand, SphereCentreIsTheHeadOnColour) {
         EXPECT_EQ(slot.run.out + slot.run.err, "");
         ASSERT_EQ(slot.picture.width, c.size) << "a PNG of the requested size";
         ASSERT_EQ(slot.picture.height, c.size);
-        EXPECT_EQ(slot.picture.At(c.size / 2, c.size / 2), HeadOn(c.params)) << c.size;
+        EXPECT_EQ(slot.picture.At(c.size / 2, c.size / 2), CoreHeadOnSrgb(c.params)) << c.size;
     }
 }
 

@@ -1,12 +1,15 @@
-// The shipped CIE tables and small synthetic database files for the spectral tests.
+// The shipped CIE tables, small synthetic database files and cut curves for the spectral
+// tests.
 #pragma once
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tools/metals/cie_tables.h"
+#include "tools/metals/nk_file.h"
 
 namespace veltrane::tools {
 
@@ -25,6 +28,17 @@ inline CieTables ShippedTables() {
     const std::string observer = ShippedFile(std::string(kObserverFile));
     const std::string illuminant = ShippedFile(std::string(kIlluminantFile));
     return *ParseCieTables(FileText(observer), observer, FileText(illuminant), illuminant).tables;
+}
+
+// The curve between `first` and `last` um: its rows there, and its interpolations at both
+// ends, as data that ends there would give.
+inline std::vector<NkSample> Cut(const std::vector<NkSample>& curve, double first, double last) {
+    std::vector<NkSample> cut = {{first, *Interpolate(curve, first)}};
+    for (const NkSample& s : curve) {
+        if (s.wavelength > first && s.wavelength < last) cut.push_back(s);
+    }
+    cut.push_back({last, *Interpolate(curve, last)});
+    return cut;
 }
 
 // A tabulated nk file with the same n and k at two wavelengths (um).

@@ -1,3 +1,5 @@
+// WideToUtf8: every encoding length, null and empty input, and the replacement of what is not
+// a character.
 #include "tools/veltrane/wide_to_utf8.h"
 
 #include <gtest/gtest.h>

@@ -171,8 +171,10 @@ int main(int argc, char** argv) {
     app.add_option("--module", options.module, "Plug-in module to load")->option_text("PATH");
     try {
         app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
+    } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return Fail(e.what(), kUsageExit);
     }
     return RunRollout(options);
 }

@@ -1,13 +1,12 @@
 #include "tools/veltrane/data_folder.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/install_layout.h"
 #include "tools/veltrane/nk_input.h"
 
 namespace veltrane::tools {
@@ -23,10 +22,9 @@ bool HoldsTables(const fs::path& folder) {
 
 // share/veltrane/data under the prefix the command is installed in (<prefix>/bin/veltrane).
 std::optional<fs::path> InstalledFolder() {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error) return std::nullopt;
-    return exe.parent_path().parent_path() / "share" / "veltrane" / "data";
+    const std::optional<fs::path> command = RunningCommand();
+    if (!command) return std::nullopt;
+    return InstalledDataFolder(*command);
 }
 
 std::string MissingTables() {

@@ -13,6 +13,7 @@
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/eval_report.h"
+#include "tools/veltrane/install_layout.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
@@ -27,7 +28,7 @@ struct EvalOptions : MetalOptionText {
     std::string angle, mu;
     bool batch = false;
     bool viaPlugin = false;
-    std::string module = VELTRANE_DEFAULT_MODULE;
+    std::string module = DefaultModulePath();
 };
 
 constexpr double kPi = 3.14159265358979323846;

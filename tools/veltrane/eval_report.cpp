@@ -3,22 +3,27 @@
 
 #include <cstdio>
 
+#include "tools/veltrane/number_text.h"
+
 namespace veltrane::tools {
 
 void PrintEvalReport(const std::string& material, const SampleInput& s,
                      const std::optional<float>& angle, const AColor& c) {
     const float mono = Mono(c);
     std::printf("material  %s\n", material.c_str());
-    std::printf("n         %.6g %.6g %.6g\n", double{s.ior.nR}, double{s.ior.nG}, double{s.ior.nB});
-    std::printf("k         %.6g %.6g %.6g\n", double{s.ior.kR}, double{s.ior.kG}, double{s.ior.kB});
+    // The inputs as typed (the shortest text of each float); the derived mu to six digits.
+    std::printf("n         %s %s %s\n", ShortestText(s.ior.nR).c_str(),
+                ShortestText(s.ior.nG).c_str(), ShortestText(s.ior.nB).c_str());
+    std::printf("k         %s %s %s\n", ShortestText(s.ior.kR).c_str(),
+                ShortestText(s.ior.kG).c_str(), ShortestText(s.ior.kB).c_str());
     if (angle) {
-        std::printf("view      %.6g degrees from the normal (mu %.6g)\n", double{*angle},
-                    double{s.mu});
+        std::printf("view      %s degrees from the normal (mu %.6g)\n",
+                    ShortestText(*angle).c_str(), double{s.mu});
     } else {
-        std::printf("view      mu %.6g\n", double{s.mu});
+        std::printf("view      mu %s\n", ShortestText(s.mu).c_str());
     }
-    std::printf("adjust    hue %.6g, sat %.6g, gamma %.6g\n", double{s.hue}, double{s.sat},
-                double{s.gamma});
+    std::printf("adjust    hue %s, sat %s, gamma %s\n", ShortestText(s.hue).c_str(),
+                ShortestText(s.sat).c_str(), ShortestText(s.gamma).c_str());
     std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
                 double{c.a});
     std::printf("mono      %.6f\n", double{mono});

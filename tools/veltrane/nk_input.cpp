@@ -1,4 +1,8 @@
+// Database files for the commands: read whole with a size limit, parsed, point-sampled at
+// the channel wavelengths, every fault a UsageError naming the file.
 #include "tools/veltrane/nk_input.h"
+
+#include <fmt/format.h>
 
 #include <cerrno>
 #include <cstring>

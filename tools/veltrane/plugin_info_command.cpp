@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/install_layout.h"
 #include "tools/veltrane/shown_text.h"
 #include "tools/veltrane/wide_to_utf8.h"
 
@@ -89,13 +90,14 @@ int RunPluginInfo(const std::string& modulePath, std::ostream& out, std::ostream
 }
 
 void AddPluginInfoCommand(CLI::App& app) {
-    auto modulePath = std::make_shared<std::string>(VELTRANE_DEFAULT_MODULE);
+    auto modulePath = std::make_shared<std::string>(DefaultModulePath());
     CLI::App* command = AddCommand(
         app, "plugin-info", "Load a plug-in module as the host does and list its classes",
         [modulePath] { return RunPluginInfo(*modulePath, std::cout, std::cerr); });
     command
-        ->add_option("MODULE", *modulePath,
-                     "Module file (default: the module built with this tool)")
+        ->add_option(
+            "MODULE", *modulePath,
+            "Module file (default: the module installed with this command, or built with it)")
         ->capture_default_str();
 }
 

@@ -1,3 +1,4 @@
+// PNG files of 8-bit RGB images: stored (uncompressed) deflate blocks, no library needed.
 #include "tools/veltrane/png_file.h"
 
 #include <array>

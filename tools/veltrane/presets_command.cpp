@@ -19,6 +19,7 @@
 #include "tools/veltrane/nk_input.h"
 #include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
+#include "tools/veltrane/point_sample_notes.h"
 #include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
@@ -32,10 +33,12 @@ struct DataSet {
     CieTables tables;
 };
 
-// The colours of a metal integrated over the spectrum of its source's database file.
+// The colours of a metal integrated over the spectrum of its source's database file, or why
+// the file gives none (its data does not cover the visible range).
 struct Spectral {
     std::string file;
     Triple f0, edge;  // linear sRGB at mu = 1 and 1/7, before clipping
+    std::string unavailable;
 };
 
 // A metal with the values derived for the listing.
@@ -45,24 +48,42 @@ struct Row {
     Triple f0, edgeTint;
     std::array<int, 3> srgb8;
     std::optional<Spectral> spectral;  // only where the source's file is shipped
+    // The values the file gives otherwise, where it is shipped.
+    std::optional<std::vector<SampleDifference>> differences;
+    std::vector<std::string> warnings;  // about the file's data
 };
 
-// The spectral colours of a metal whose source's file lies in the data folder's nk/.
-std::optional<Spectral> SpectralOf(const Metal& metal, const std::optional<DataSet>& data) {
+// The file of the metal's source page in the data folder's nk/, if it is there.
+std::optional<std::string> SourceFile(const Metal& metal, const std::optional<DataSet>& data) {
     if (!data) return std::nullopt;
     const std::string path = data->folder + "/nk/" + std::string(metal.page);
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored)) return std::nullopt;
-    const SpectralMetal m = IntegrateMetal(LoadNkTable(path), data->tables, path);
-    for (const std::string& warning : m.warnings) {
-        std::fprintf(stderr, "veltrane presets: warning: %s: %s\n", std::string(metal.name).c_str(),
-                     warning.c_str());
+    return path;
+}
+
+// The spectral colours of a metal from its source's file, and warnings about its data. A file
+// that does not cover the visible range leaves this one metal without them, with a warning,
+// not the whole listing.
+Spectral SpectralOf(const NkTable& table, const DataSet& data, const std::string& path,
+                    std::vector<std::string>& warnings) {
+    const SpectralNkResult resampled = ResampleNk(table, data.tables, path);
+    if (!resampled.nk) {
+        warnings.push_back("no spectral colour: " + resampled.error);
+        return Spectral{path, {}, {}, resampled.error};
     }
-    return Spectral{path, m.f0, m.edge};
+    NoteHeldEnds(*resampled.nk, path, warnings);
+    return Spectral{path, SpectralColour(data.tables, *resampled.nk, 1.0),
+                    SpectralColour(data.tables, *resampled.nk, kEdgeFacing), ""};
 }
 
 Row MakeRow(const Metal& metal, const std::optional<DataSet>& data) {
-    Row row{&metal, {}, {}, {}, {}, {}, SpectralOf(metal, data)};
+    Row row{&metal, {}, {}, {}, {}, {}, std::nullopt, std::nullopt, {}};
+    if (const std::optional<std::string> path = SourceFile(metal, data)) {
+        const NkTable table = LoadNkTable(*path);
+        row.spectral = SpectralOf(table, *data, *path, row.warnings);
+        row.differences = DifferencesFromFile(metal, table);
+    }
     for (std::size_t c = 0; c < 3; ++c) {
         const float n = metal.ior.n(c);
         const float k = metal.ior.k(c);
@@ -95,7 +116,35 @@ std::string Integer(int value) {
 
 std::string SpectralText(const std::optional<Spectral>& spectral, Triple Spectral::*colour,
                          const char* separator) {
-    return spectral ? Joined((*spectral).*colour, separator, Colour) : std::string("absent");
+    if (!spectral) return "absent";
+    if (!spectral->unavailable.empty()) return "out of range";
+    return Joined((*spectral).*colour, separator, Colour);
+}
+
+// The differences of a row from its file, "; " between them; empty where there are none.
+std::string DifferenceText(const Row& row) {
+    std::string text;
+    if (!row.differences) return text;
+    for (const SampleDifference& d : *row.differences) {
+        text += (text.empty() ? "" : "; ") + DescribeDifference(d);
+    }
+    return text;
+}
+
+// Below the table: the metals whose listed n, k are not what their shipped file gives.
+void PrintDifferenceNotes(const std::vector<Row>& rows) {
+    bool first = true;
+    for (const Row& r : rows) {
+        const std::string text = DifferenceText(r);
+        if (text.empty()) continue;
+        if (first) {
+            std::printf(
+                "\nValues that are not their source file's point sample to five significant\n"
+                "digits (the plug-in's presets keep theirs):\n");
+            first = false;
+        }
+        std::printf("  %-16s %s\n", std::string(r.metal->name).c_str(), text.c_str());
+    }
 }
 
 void PrintTable(const std::vector<Row>& rows) {
@@ -113,6 +162,7 @@ void PrintTable(const std::vector<Row>& rows) {
                     SpectralText(r.spectral, &Spectral::edge, " ").c_str(),
                     std::string(metal.source).c_str());
     }
+    PrintDifferenceNotes(rows);
 }
 
 // A CSV field, quoted when it holds a comma or a quote (which is doubled).
@@ -125,7 +175,7 @@ std::string CsvField(std::string_view text) {
 
 // The spectral columns of a CSV row: empty fields where the metal has no spectral colour.
 std::string SpectralCsv(const std::optional<Spectral>& spectral) {
-    if (!spectral) return ",,,,,";
+    if (!spectral || !spectral->unavailable.empty()) return ",,,,,";
     return Joined(spectral->f0, ",", Colour) + "," + Joined(spectral->edge, ",", Colour);
 }
 
@@ -133,15 +183,16 @@ void PrintCsv(const std::vector<Row>& rows) {
     std::printf(
         "name,display_name,preset,n_r,n_g,n_b,k_r,k_g,k_b,f0_r,f0_g,f0_b,srgb8_r,srgb8_g,srgb8_b,"
         "edge_tint_r,edge_tint_g,edge_tint_b,source,database_page,spectral_f0_r,spectral_f0_g,"
-        "spectral_f0_b,spectral_edge_r,spectral_edge_g,spectral_edge_b\n");
+        "spectral_f0_b,spectral_edge_r,spectral_edge_g,spectral_edge_b,file_differences\n");
     for (const Row& r : rows) {
         const Metal& metal = *r.metal;
-        std::printf("%s,%s,%d,%s,%s,%s,%s,%s,%s,%s,%s\n", CsvField(metal.name).c_str(),
+        std::printf("%s,%s,%d,%s,%s,%s,%s,%s,%s,%s,%s,%s\n", CsvField(metal.name).c_str(),
                     CsvField(metal.displayName).c_str(), metal.presetIndex,
                     Joined(r.n, ",", Same).c_str(), Joined(r.k, ",", Same).c_str(),
                     Joined(r.f0, ",", Colour).c_str(), Joined(r.srgb8, ",", Integer).c_str(),
                     Joined(r.edgeTint, ",", Colour).c_str(), CsvField(metal.source).c_str(),
-                    CsvField(metal.page).c_str(), SpectralCsv(r.spectral).c_str());
+                    CsvField(metal.page).c_str(), SpectralCsv(r.spectral).c_str(),
+                    CsvField(DifferenceText(r)).c_str());
     }
 }
 
@@ -151,9 +202,32 @@ nlohmann::ordered_json ColourNumbers(const Triple& values) {
 
 nlohmann::ordered_json SpectralJson(const std::optional<Spectral>& spectral) {
     if (!spectral) return nullptr;
+    if (!spectral->unavailable.empty()) {
+        return {{"file", spectral->file}, {"unavailable", spectral->unavailable}};
+    }
     return {{"file", spectral->file},
             {"f0_linear", ColourNumbers(spectral->f0)},
             {"edge_linear", ColourNumbers(spectral->edge)}};
+}
+
+std::string SixDigits(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+// The values that differ from the file, [] where none do, null where the file is absent.
+nlohmann::ordered_json DifferencesJson(const Row& row) {
+    if (!row.differences) return nullptr;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const SampleDifference& d : *row.differences) {
+        nlohmann::ordered_json file = nullptr;
+        if (d.file) file = std::stod(SixDigits(*d.file));
+        list.push_back({{"parameter", d.parameter},
+                        {"value", std::stod(ShortestText(d.value))},
+                        {"file", file}});
+    }
+    return list;
 }
 
 void PrintJson(const std::vector<Row>& rows) {
@@ -172,6 +246,7 @@ void PrintJson(const std::vector<Row>& rows) {
             {"source", metal.source},
             {"database_page", metal.page},
             {"spectral", SpectralJson(r.spectral)},
+            {"file_differences", DifferencesJson(r)},
         });
     }
     std::printf("%s\n", metals.dump(2).c_str());
@@ -197,7 +272,16 @@ int RunPresets(const PresetsOptions& o) {
     } else {
         PrintJson(rows);
     }
-    return FlushOutput("presets");
+    // Warnings follow a listing that was written whole, so that a failed write gives its
+    // one line alone.
+    if (const int status = FlushOutput("presets"); status != 0) return status;
+    for (const Row& r : rows) {
+        for (const std::string& warning : r.warnings) {
+            std::fprintf(stderr, "veltrane presets: warning: %s: %s\n",
+                         std::string(r.metal->name).c_str(), warning.c_str());
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -219,8 +303,13 @@ void AddPresetsCommand(CLI::App& app) {
         "computed from the database file of the metal's source page, read from nk/PAGE in the\n"
         "data folder (--data, $VELTRANE_DATA, the installed or the source data folder), and\n"
         "shown as 'absent' (empty in CSV, null in JSON) where that file is not there. The\n"
-        "project ships no such file yet, so every metal shows 'absent' until the files are\n"
-        "copied there from the database.\n");
+        "files of every listed metal's source are shipped with the data folder. Data that\n"
+        "does not cover 400 to 700 nm gives 'out of range' (empty in CSV, the reason as\n"
+        "\"unavailable\" in JSON).\n\n"
+        "Where a file is there, each n and k is also compared with the file's linear\n"
+        "interpolation at its wavelength; values that differ from it in five significant\n"
+        "digits are listed below the table (file_differences in CSV and JSON). The plug-in's\n"
+        "presets keep their own values.\n");
     presets->add_option("--data", options->data, "Data folder (CIE tables and nk/ files)")
         ->type_name("DIR");
     presets->add_option("--format", options->format, "Output format: table, csv or json")

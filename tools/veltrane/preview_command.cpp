@@ -14,6 +14,7 @@
 #include "core/presets.h"
 #include "tools/veltrane/command_line.h"
 #include "tools/veltrane/ignoring_case.h"
+#include "tools/veltrane/install_layout.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/preset_names.h"
 #include "tools/veltrane/preview_image.h"
@@ -34,7 +35,7 @@ constexpr const char* kAllPresets = "all";
 struct PreviewOptions : MetalOptionText {
     std::string size, threads, output;
     bool lit = false;
-    std::string module = VELTRANE_DEFAULT_MODULE;
+    std::string module = DefaultModulePath();
 };
 
 int DefaultThreads() {

@@ -21,9 +21,9 @@ struct SlotPixels {
 /// Called on the calling thread, about ten times a second, with the fraction done.
 using RenderProgress = std::function<void(double fraction)>;
 
-/// Renders one sample slot per map on `threads` render threads at once: rows of every tile
-/// go to whichever thread is free. Each map must be Updated already; EvalColor is all that
-/// is called on it. The result does not depend on the number of threads.
+/// Renders one sample slot per map on `threads` render threads at once: bands of a few rows
+/// of every tile go to whichever thread is free. Each map must be Updated already; EvalColor is all
+/// that is called on it. The result does not depend on the number of threads.
 SlotPixels RenderSlots(const std::vector<const PluginTexmap*>& maps, int size, SlotShading shading,
                        int threads, const RenderProgress& progress = {});
 

@@ -1,7 +1,10 @@
+// The spectral step: resample, integrate at both angles, clip into sRGB, fit per channel,
+// with a warning for each thing changed on the way (messages of any length, paths included).
 #include "tools/veltrane/spectral_metal.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <cstdio>
 
 #include "tools/metals/artist_mapping.h"
 #include "tools/metals/closed_form_deviation.h"
@@ -20,10 +23,9 @@ Rgb Clipped(const Rgb& rgb) {
 void NoteGamut(const Rgb& rgb, const char* what, std::vector<std::string>& warnings) {
     for (std::size_t c = 0; c < 3; ++c) {
         if (rgb[c] >= 0.0 && rgb[c] <= 1.0) continue;
-        char text[160];
-        std::snprintf(text, sizeof text, "%s %s %.4f lies outside the sRGB gamut; clipped to %g",
-                      kChannelNames[c], what, rgb[c], std::clamp(rgb[c], 0.0, 1.0));
-        warnings.push_back(text);
+        warnings.push_back(
+            fmt::format(FMT_STRING("{} {} {:.4f} lies outside the sRGB gamut; clipped to {}"),
+                        kChannelNames[c], what, rgb[c], std::clamp(rgb[c], 0.0, 1.0)));
     }
 }
 
@@ -31,20 +33,27 @@ void NoteGamut(const Rgb& rgb, const char* what, std::vector<std::string>& warni
 
 void NoteFit(const FittedChannel& fit, std::size_t channel, const char* f0Name,
              std::vector<std::string>& warnings) {
-    char text[240];
     if (fit.reflectivityClipped) {
-        std::snprintf(text, sizeof text,
-                      "%s %s clipped to %g for the fit: 1 is a pole (n and k grow without bound)",
-                      kChannelNames[channel], f0Name, kMaxReflectivity);
-        warnings.push_back(text);
+        warnings.push_back(fmt::format(
+            FMT_STRING("{} {} clipped to {} for the fit: 1 is a pole (n and k grow without bound)"),
+            kChannelNames[channel], f0Name, kMaxReflectivity));
     }
     if (fit.edgeClamped) {
-        std::snprintf(text, sizeof text,
-                      "%s: the map cannot reach this edge colour with this %s (it reaches %.4f "
-                      "to %.4f at mu 1/7); the fit takes the nearer end",
-                      kChannelNames[channel], f0Name, fit.edgeLow, fit.edgeHigh);
-        warnings.push_back(text);
+        warnings.push_back(
+            fmt::format(FMT_STRING("{}: the map cannot reach this edge colour with this {} (it "
+                                   "reaches {:.4f} to {:.4f} at mu 1/7); the fit takes the nearer "
+                                   "end"),
+                        kChannelNames[channel], f0Name, fit.edgeLow, fit.edgeHigh));
     }
+}
+
+void NoteHeldEnds(const SpectralNk& nk, const std::string& path,
+                  std::vector<std::string>& warnings) {
+    if (nk.heldRanges.empty()) return;
+    warnings.push_back(fmt::format(
+        FMT_STRING("{}: the data ends inside 380-780 nm; end values held over {} ({:.4f}% of "
+                   "the sum of D65 times ybar)"),
+        path, nk.heldRanges, 100.0 * nk.heldShare));
 }
 
 SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
@@ -53,14 +62,7 @@ SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
     if (!resampled.nk) throw UsageError(resampled.error);
     SpectralMetal m;
     m.nk = std::move(*resampled.nk);
-    if (!m.nk.heldRanges.empty()) {
-        char text[320];
-        std::snprintf(text, sizeof text,
-                      "%s: the data ends inside 380-780 nm; end values held over %s (%.4f%% of "
-                      "the sum of D65 times ybar)",
-                      path.c_str(), m.nk.heldRanges.c_str(), 100.0 * m.nk.heldShare);
-        m.warnings.push_back(text);
-    }
+    NoteHeldEnds(m.nk, path, m.warnings);
     m.f0 = SpectralColour(tables, m.nk, 1.0);
     m.edge = SpectralColour(tables, m.nk, kEdgeFacing);
     NoteGamut(m.f0, "f0", m.warnings);

@@ -27,6 +27,10 @@ struct SpectralMetal {
 SpectralMetal IntegrateMetal(const NkTable& table, const CieTables& tables,
                              const std::string& path);
 
+/// A warning where the data ends inside the tables' grid: the held ranges and their share.
+void NoteHeldEnds(const SpectralNk& nk, const std::string& path,
+                  std::vector<std::string>& warnings);
+
 /// Warnings for a channel of a two-angle fit: the colour head-on (named f0Name) clipped at
 /// the pole, an edge colour out of the closed form's reach.
 void NoteFit(const FittedChannel& fit, std::size_t channel, const char* f0Name,

@@ -1,3 +1,5 @@
+// The ELF check of a module file before dlopen(): a shared object of this machine's class,
+// byte order and architecture, whose program headers and segments lie inside the file.
 #include "elf_image_check.h"
 
 #include <elf.h>

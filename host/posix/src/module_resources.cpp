@@ -1,3 +1,5 @@
+// A module's compiled resources on Linux: the .res bytes the module embeds, found by symbol
+// through its dlopen() handle and parsed once per module.
 #include "module_resources.h"
 
 #include <dlfcn.h>

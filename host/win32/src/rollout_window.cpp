@@ -11,7 +11,7 @@
 #include <string>
 
 #include "control_bindings.h"
-#include "editor_stop.h"
+#include "fatal_stops.h"
 
 namespace standin {
 namespace {

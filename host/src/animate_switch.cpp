@@ -1,3 +1,4 @@
+// The animate switch ("Auto Key") and its suspend/resume stack, as control.h declares them.
 #include <control.h>
 
 #include <vector>

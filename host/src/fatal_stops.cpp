@@ -1,9 +1,15 @@
-#include "editor_stop.h"
+// The stand-in's fatal stops: the message, then abort.
+#include "fatal_stops.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace standin {
+
+void NotModelled(const char* what) {
+    std::fprintf(stderr, "stand-in host: %s is not modelled\n", what);
+    std::abort();
+}
 
 void StopEditor(const std::string& why) {
     std::fprintf(stderr, "stand-in material editor: %s\n", why.c_str());

@@ -1,3 +1,5 @@
+// ClassDesc::GetRsrcString: a string of the class's module, loaded into the descriptor's own
+// buffer.
 #include <plugapi.h>
 
 const MCHAR* ClassDesc::GetRsrcString(INT_PTR id) {

@@ -1,4 +1,5 @@
-#include "plugin/class_desc.h"
+// The texture map's class descriptor: its names, identity and the object it creates.
+#include "plugin/veltrane_class_desc.h"
 
 #include <plugapi.h>
 

@@ -1,3 +1,5 @@
+// The class descriptor of the host's parameter blocks, registered with the host's class directory
+// so scene files can recreate stored blocks.
 #include <standin/class_directory.h>
 #include <standin/param_block_class.h>
 
