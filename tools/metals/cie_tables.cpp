@@ -1,3 +1,4 @@
+// Reading the CIE observer and D65 CSV files onto one grid, with every malformed row refused.
 #include "tools/metals/cie_tables.h"
 
 #include "tools/metals/finite_number.h"

@@ -1,3 +1,4 @@
+// Drawing sample slots over the checker with cairo, labelling a grid, and writing the PNG.
 #include "tools/veltrane/preview_image.h"
 
 #include <cairo.h>
