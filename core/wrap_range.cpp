@@ -6,9 +6,9 @@
 namespace veltrane::detail {
 
 float WrapRangeOutside(float x, float lo, float hi) {
-    double v = x;
-    const double low = lo;
-    const double high = hi;
+    double v = static_cast<double>(x);
+    const double low = static_cast<double>(lo);
+    const double high = static_cast<double>(hi);
     if (low > high) return x;
     if (std::isnan(v)) return x;
     if (std::isinf(v)) return lo;

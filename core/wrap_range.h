@@ -19,9 +19,9 @@ inline float WrapRange(float x, float lo, float hi) {
     if (x >= lo && x < hi) return x;
     // One width off, the common case of a hue shift: a single step lands inside. Anything
     // else (NaN, infinities, far values, odd bounds) fails these comparisons.
-    const double v = x;
-    const double low = lo;
-    const double high = hi;
+    const double v = static_cast<double>(x);
+    const double low = static_cast<double>(lo);
+    const double high = static_cast<double>(hi);
     const double width = high - low;
     const double up = v + width;
     if (v < low && up >= low && up < high) return static_cast<float>(up);

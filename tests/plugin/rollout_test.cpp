@@ -24,6 +24,7 @@
 #include "tests/plugin/texmap_fixture.h"
 #include "tests/support/animate_scope.h"
 #include "tests/support/stub_param_dlg.h"
+#include "web/api/typed_value.h"
 
 namespace texmap_test {
 namespace {
@@ -609,6 +610,48 @@ TEST_F(RolloutTest, SpinnersStopAtTheRangesAndStepByTheScales) {
         EXPECT_EQ(block.GetFloat(s.id, 0), s.min);
     }
     EXPECT_EQ(block.GetInt(kPreset, 0), 0);
+}
+
+// The workbench page's fields follow the same rules without a host: its ranges and what it
+// makes of typed text must be the rollout's, field by field.
+TEST_F(RolloutTest, TheWorkbenchFieldsTakeTypedTextAsTheRolloutDoes) {
+    const struct {
+        const char* param;
+        int edit;
+    } fields[] = {
+        {"n", kIorEdits[0]}, {"k", kIorEdits[5]}, {"gamma", 1502}, {"hue", 1504}, {"sat", 1506}};
+    const std::string texts[] = {"2.5",     "180.00001", "-180.00001", "1e6", "-1e6", " 0.04 ",
+                                 "0.0004",  "19.99951",  "abc",        "1,5", "nan",  "",
+                                 "-0.0001", "3.14159",   "1e-30",      "+7",  "inf"};
+    MapPtr map = MapWithPreset(0);
+    IParamBlock2& block = Block(*map);
+    MaterialEditor editor;
+    Open(editor, *map);
+    Rollout& rollout = RolloutIn(editor);
+    for (const auto& field : fields) {
+        const veltrane::web::ParamRange* range = veltrane::web::FindParamRange(field.param);
+        ASSERT_NE(range, nullptr) << field.param;
+        const Control* control = editor.FindControl(field.edit);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(static_cast<float>(range->low), control->minValue) << field.param;
+        EXPECT_EQ(static_cast<float>(range->high), control->maxValue) << field.param;
+        EXPECT_EQ(static_cast<float>(range->step), control->scale) << field.param;
+        for (const std::string& text : texts) {
+            SCOPED_TRACE(testing::Message() << field.param << " '" << text << "'");
+            ASSERT_TRUE(block.SetValue(control->paramId, 0, 1.0f));
+            const bool taken = rollout.TypeText(field.edit, std::wstring(text.begin(), text.end()));
+            const auto typed = veltrane::web::TypeIntoField(*range, text);
+            ASSERT_EQ(taken, typed.has_value());
+            const float stored = block.GetFloat(control->paramId, 0);
+            const std::wstring shown = editor.FindControl(field.edit)->text;
+            if (!typed) {
+                EXPECT_EQ(stored, 1.0f);
+                continue;
+            }
+            EXPECT_EQ(stored, typed->value);
+            EXPECT_EQ(shown, std::wstring(typed->shown.begin(), typed->shown.end()));
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,3 +1,4 @@
+// Reflectivity and edge tint to n and k and back, per channel, with the pole at r = 1 clamped.
 #include "tools/metals/artist_mapping.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
+// Reading the CIE observer and D65 CSV files onto one grid, with every malformed row refused.
 #include "tools/metals/cie_tables.h"
 
-#include <charconv>
-#include <cmath>
+#include "tools/metals/finite_number.h"
 
 namespace veltrane::tools {
 namespace {
@@ -17,12 +17,7 @@ std::optional<double> Number(std::string_view field) {
            (field.back() == ' ' || field.back() == '\t' || field.back() == '\r')) {
         field.remove_suffix(1);
     }
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (ec != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return FiniteNumber(field);
 }
 
 // The data rows of a table with `columns` numbers each: wavelength first, then the values.

@@ -1,3 +1,4 @@
+// The largest gap between the map's closed form and the exact reflectance over all angles.
 #include "tools/metals/closed_form_deviation.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// OpenPBR's F82-tint and Standard Surface colours from n, k, and back through the two-angle fit.
 #include "tools/metals/colour_models.h"
 
 #include <algorithm>

@@ -1,183 +1,59 @@
-// The database's format: a top-level map whose DATA key lists blocks, each with a "type"
-// and, for tabulated types, "data": a literal text of rows of numbers.
+// The YAML walk of a database file: its top-level map, the DATA list and each entry's type
+// and data, handed to the blocks' checks.
 #include "tools/metals/nk_file.h"
 
 #include <yaml-cpp/yaml.h>
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <exception>
+#include <string>
 
 namespace veltrane::tools {
 namespace {
 
-// A refusal inside the parse; ParseNkFile turns it into the message.
-struct Refusal {
-    std::string what;
-};
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t\r", pos);
-        if (start == std::string_view::npos) break;
-        std::size_t end = line.find_first_of(" \t\r", start);
-        if (end == std::string_view::npos) end = line.size();
-        fields.push_back(line.substr(start, end - start));
-        pos = end;
-    }
-    return fields;
-}
-
-std::optional<double> FiniteNumber(std::string_view field) {
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (ec != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The rows of a data text, each with `columns` numbers: wavelength, then the values.
-std::vector<std::vector<double>> Rows(const std::string& data, std::size_t columns,
-                                      const std::string& block) {
-    std::vector<std::vector<double>> rows;
-    std::size_t lineStart = 0;
-    for (int lineNo = 1; lineStart <= data.size(); ++lineNo) {
-        std::size_t lineEnd = data.find('\n', lineStart);
-        if (lineEnd == std::string::npos) lineEnd = data.size();
-        const std::string_view line(data.data() + lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        const std::vector<std::string_view> fields = Fields(line);
-        if (fields.empty()) continue;
-        const std::string where = block + ", data line " + std::to_string(lineNo);
-        if (fields.size() != columns) {
-            throw Refusal{where + ": expected " + std::to_string(columns) + " numbers, found '" +
-                          Trim(line) + "'"};
-        }
-        std::vector<double> row;
-        for (std::string_view field : fields) {
-            const auto value = FiniteNumber(field);
-            if (!value) throw Refusal{where + ": '" + std::string(field) + "' is not a number"};
-            row.push_back(*value);
-        }
-        if (row[0] <= 0.0) throw Refusal{where + ": the wavelength must be positive"};
-        if (std::any_of(row.begin() + 1, row.end(), [](double v) { return v < 0.0; })) {
-            throw Refusal{where + ": n and k must not be negative"};
-        }
-        rows.push_back(std::move(row));
-    }
-    if (rows.empty()) throw Refusal{block + " has no data rows"};
-    return rows;
-}
-
-std::vector<NkSample> Column(const std::vector<std::vector<double>>& rows, std::size_t column) {
-    std::vector<NkSample> curve;
-    for (const auto& row : rows) curve.push_back({row[0], row[column]});
-    std::stable_sort(curve.begin(), curve.end(), [](const NkSample& a, const NkSample& b) {
-        return a.wavelength < b.wavelength;
-    });
-    return curve;
-}
-
 std::string ScalarOf(const YAML::Node& node) {
-    return node && node.IsScalar() ? Trim(node.Scalar()) : std::string();
+    return node && node.IsScalar() ? node.Scalar() : std::string();
 }
 
-// Records a curve for n or k; a second one is refused.
-void Take(std::optional<std::vector<NkSample>>& slot, std::vector<NkSample> curve,
-          const char* quantity, const std::string& block) {
-    if (slot) throw Refusal{block + " gives " + quantity + " a second time"};
-    slot = std::move(curve);
+NkBlock BlockOf(const YAML::Node& entry) {
+    NkBlock block;
+    block.isMap = entry.IsMap();
+    if (!block.isMap) return block;
+    block.type = ScalarOf(entry["type"]);
+    const YAML::Node text = entry["data"];
+    if (text && text.IsScalar()) block.data = text.Scalar();
+    return block;
 }
 
-NkTable ReadTable(const YAML::Node& root) {
-    if (!root.IsMap()) throw Refusal{"not a database file (the top level is not a map)"};
+NkStructure StructureOf(const YAML::Node& root) {
+    NkStructure file;
+    file.topLevelMap = root.IsMap();
+    if (!file.topLevelMap) return file;
     const YAML::Node data = root["DATA"];
-    if (!data || !data.IsSequence()) throw Refusal{"no DATA list"};
-    std::optional<std::vector<NkSample>> n, k;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        const std::string block = "DATA block " + std::to_string(i + 1);
-        const YAML::Node entry = data[i];
-        if (!entry.IsMap()) throw Refusal{block + " is not a map"};
-        const std::string type = ScalarOf(entry["type"]);
-        if (type.empty()) throw Refusal{block + " has no type"};
-        const std::string named = block + " (" + type + ")";
-        if (type.rfind("formula", 0) == 0) {
-            throw Refusal{named + " is a dispersion formula; only tabulated n and k are read"};
-        }
-        std::size_t columns = 0;
-        if (type == "tabulated nk") {
-            columns = 3;
-        } else if (type == "tabulated n" || type == "tabulated k") {
-            columns = 2;
-        } else {
-            throw Refusal{named +
-                          " is not supported (valid: tabulated nk, tabulated n, tabulated k)"};
-        }
-        const YAML::Node text = entry["data"];
-        if (!text || !text.IsScalar()) throw Refusal{named + " has no data text"};
-        const auto rows = Rows(text.Scalar(), columns, named);
-        if (type != "tabulated k") Take(n, Column(rows, 1), "n", named);
-        if (type != "tabulated n") Take(k, Column(rows, columns - 1), "k", named);
-    }
-    if (!n) throw Refusal{"no tabulated n"};
-    if (!k) throw Refusal{"no tabulated k"};
-    return {std::move(*n), std::move(*k)};
+    if (!data || !data.IsSequence()) return file;
+    file.data.emplace();
+    for (std::size_t i = 0; i < data.size(); ++i) file.data->push_back(BlockOf(data[i]));
+    return file;
 }
 
 }  // namespace
 
 NkParse ParseNkFile(std::string_view text, std::string_view fileName) {
-    NkParse result;
     const std::string prefix = std::string(fileName) + ": ";
     try {
-        result.table = ReadTable(YAML::Load(std::string(text)));
-    } catch (const Refusal& refusal) {
-        result.error = prefix + refusal.what;
+        return TableFromBlocks(StructureOf(YAML::Load(std::string(text))), fileName);
     } catch (const YAML::Exception& e) {
         const std::string where = e.mark.is_null()
                                       ? std::string()
                                       : "line " + std::to_string(e.mark.line + 1) + ", column " +
                                             std::to_string(e.mark.column + 1) + ": ";
+        NkParse result;
         result.error = prefix + "not valid YAML (" + where + e.msg + ")";
+        return result;
     } catch (const std::exception& e) {
+        NkParse result;
         result.error = prefix + "cannot be read (" + e.what() + ")";
+        return result;
     }
-    return result;
-}
-
-std::optional<double> Interpolate(const std::vector<NkSample>& curve, double wavelength) {
-    if (curve.empty() ||
-        !(wavelength >= curve.front().wavelength && wavelength <= curve.back().wavelength)) {
-        return std::nullopt;
-    }
-    const auto above =
-        std::lower_bound(curve.begin(), curve.end(), wavelength,
-                         [](const NkSample& s, double w) { return s.wavelength < w; });
-    if (above->wavelength == wavelength) return above->value;
-    const NkSample& lo = *(above - 1);
-    const NkSample& hi = *above;
-    const double t = (wavelength - lo.wavelength) / (hi.wavelength - lo.wavelength);
-    return lo.value + t * (hi.value - lo.value);
-}
-
-std::string CurveRange(const std::vector<NkSample>& curve) {
-    if (curve.empty()) return "no data";
-    char text[64];
-    std::snprintf(text, sizeof text, "%g to %g um", curve.front().wavelength,
-                  curve.back().wavelength);
-    return text;
 }
 
 }  // namespace veltrane::tools

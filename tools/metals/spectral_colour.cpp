@@ -1,3 +1,4 @@
+// Spectral reflectance integrated against the observer and D65, then to linear sRGB.
 #include "tools/metals/spectral_colour.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Finding the data folder (option, environment, installed, source) and loading its CIE tables.
 #include "tools/veltrane/data_folder.h"
 
 #include <cstdlib>

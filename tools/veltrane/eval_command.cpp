@@ -12,8 +12,8 @@
 
 #include "tools/veltrane/batch_eval.h"
 #include "tools/veltrane/command_line.h"
+#include "tools/veltrane/eval_report.h"
 #include "tools/veltrane/install_layout.h"
-#include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 #include "tools/veltrane/plugin_evaluator.h"
 #include "tools/veltrane/preset_names.h"
@@ -66,26 +66,7 @@ Sample ReadSample(const EvalOptions& o) {
 }
 
 int PrintSample(const Sample& s, SampleEvaluator& evaluator) {
-    const AColor c = evaluator.Evaluate(s);
-    const float mono = Mono(c);
-
-    std::printf("material  %s\n", s.material.c_str());
-    // The inputs as typed (the shortest text of each float); the derived mu to six digits.
-    std::printf("n         %s %s %s\n", ShortestText(s.ior.nR).c_str(),
-                ShortestText(s.ior.nG).c_str(), ShortestText(s.ior.nB).c_str());
-    std::printf("k         %s %s %s\n", ShortestText(s.ior.kR).c_str(),
-                ShortestText(s.ior.kG).c_str(), ShortestText(s.ior.kB).c_str());
-    if (s.angle) {
-        std::printf("view      %s degrees from the normal (mu %.6g)\n",
-                    ShortestText(*s.angle).c_str(), double{s.mu});
-    } else {
-        std::printf("view      mu %s\n", ShortestText(s.mu).c_str());
-    }
-    std::printf("adjust    hue %s, sat %s, gamma %s\n", ShortestText(s.hue).c_str(),
-                ShortestText(s.sat).c_str(), ShortestText(s.gamma).c_str());
-    std::printf("colour    %.6f %.6f %.6f (alpha %.6g)\n", double{c.r}, double{c.g}, double{c.b},
-                double{c.a});
-    std::printf("mono      %.6f\n", double{mono});
+    PrintEvalReport(s.material, s, s.angle, evaluator.Evaluate(s));
     return FlushOutput("eval");
 }
 

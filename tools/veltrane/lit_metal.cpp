@@ -1,3 +1,4 @@
+// The studio a --lit preview mirrors, and the colour a polished metal shows of it.
 #include "tools/veltrane/lit_metal.h"
 
 #include <algorithm>

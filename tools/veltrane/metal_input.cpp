@@ -18,17 +18,9 @@ namespace {
 
 MetalInput FromFile(const MetalInputText& text) {
     const NkTable table = LoadNkTable(text.file);
-    MetalInput input;
-    input.source = text.file + " (n " + CurveRange(table.n) + ", k " + CurveRange(table.k) + ")";
-    if (text.spectral) {
-        input.spectral = IntegrateMetal(table, LoadCieTables(FindDataFolder(text.data)), text.file);
-        input.ior = input.spectral->ior;
-        input.warnings = input.spectral->warnings;
-        input.source += ", integrated over the spectrum";
-    } else {
-        input.ior = PointSampledIor(table, text.file);
-    }
-    return input;
+    if (!text.spectral) return MetalFromTable(table, text.file, nullptr);
+    const CieTables tables = LoadCieTables(FindDataFolder(text.data));
+    return MetalFromTable(table, text.file, &tables);
 }
 
 MetalInput FromPreset(const std::string& name) {
@@ -40,18 +32,6 @@ MetalInput FromTypedValues(const std::string& nText, const std::string& kText) {
     const auto n = BoundedTripleOption("--n", nText, 0.0, kMapIorLimit);
     const auto k = BoundedTripleOption("--k", kText, 0.0, kMapIorLimit);
     return {"custom", {n[0], n[1], n[2], k[0], k[1], k[2]}, {}, {}};
-}
-
-// Values the map would clamp: only a file can give them, typed ones are refused.
-void AddRangeWarnings(MetalInput& input) {
-    const auto check = [&input](const char* quantity, std::size_t c, float value) {
-        if (value <= kMapIorLimit) return;
-        input.warnings.push_back(
-            fmt::format(FMT_STRING("{} {} = {} exceeds the map's range 0 to {}; the map clamps it"),
-                        quantity, kChannelNames[c], ShortestText(value), kMapIorLimit));
-    };
-    for (std::size_t c = 0; c < 3; ++c) check("n", c, input.ior.n(c));
-    for (std::size_t c = 0; c < 3; ++c) check("k", c, input.ior.k(c));
 }
 
 }  // namespace
@@ -78,18 +58,6 @@ MetalInput ReadMetalInput(const MetalInputText& text) {
     }
     AddRangeWarnings(input);
     return input;
-}
-
-std::string PoleWarning(std::size_t channel, const std::string& quantity) {
-    return fmt::format(FMT_STRING("{} {} clamped to {}: {} = 1 is a pole of the mapping (n and k "
-                                  "grow without bound)"),
-                       kChannelNames[channel], quantity, kMaxReflectivity, quantity);
-}
-
-void PrintWarnings(const std::string& command, const std::vector<std::string>& warnings) {
-    for (const std::string& warning : warnings) {
-        std::fprintf(stderr, "veltrane %s: warning: %s\n", command.c_str(), warning.c_str());
-    }
 }
 
 }  // namespace veltrane::tools

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/complex_ior.h"
+#include "tools/metals/cie_tables.h"
+#include "tools/metals/nk_table.h"
 #include "tools/veltrane/spectral_metal.h"
 
 namespace veltrane::tools {
@@ -38,6 +40,16 @@ bool HasMetalInput(const MetalInputText& text);
 /// 0 to kMapIorLimit, and for a file that cannot be read or does not cover the channels.
 /// Values from a file beyond the map's range are kept and warned of: the map clamps them.
 MetalInput ReadMetalInput(const MetalInputText& text);
+
+/// The metal of a database file's table read from path: point-sampled at the channel
+/// wavelengths, or, given the CIE tables, integrated over the spectrum and fitted. A
+/// UsageError names path where the data does not reach the wavelengths needed. No range
+/// warnings yet (AddRangeWarnings).
+MetalInput MetalFromTable(const NkTable& table, const std::string& path, const CieTables* spectral);
+
+/// Warns of each value beyond the map's range, which the map clamps: only a file can give
+/// such values, typed ones are refused.
+void AddRangeWarnings(MetalInput& input);
 
 /// "red f0 clamped to 0.999: f0 = 1 is a pole of the mapping (n and k grow without bound)": a
 /// colour head-on of 1 (quantity "f0", "base_color") that had to be clamped.

@@ -16,6 +16,7 @@
 #include "tools/veltrane/maxscript_snippet.h"
 #include "tools/veltrane/metal_input.h"
 #include "tools/veltrane/nk_input.h"
+#include "tools/veltrane/nk_report.h"
 #include "tools/veltrane/number_text.h"
 #include "tools/veltrane/option_values.h"
 
@@ -28,27 +29,10 @@ struct NkOptions {
     bool toArtist = false;
 };
 
-// The six values and what the report says about where they come from.
-struct NkResult {
-    MetalInput metal;
-    std::array<bool, 3> f0Clamped{};  // already reported
-};
-
 NkResult FromArtist(const std::string& f0Text, const std::string& edgeText) {
     const auto f0 = BoundedTripleOption("--f0", f0Text, 0.0, 1.0);
     const auto edge = BoundedTripleOption("--edge", edgeText, 0.0, 1.0);
-    NkResult result;
-    result.metal.source = "f0 " + f0Text + ", edge tint " + edgeText;
-    for (std::size_t c = 0; c < 3; ++c) {
-        const IorChannel ior = IorFromArtist(f0[c], edge[c]);
-        if (ior.reflectivityClamped) {
-            result.metal.warnings.push_back(PoleWarning(c, "f0"));
-            result.f0Clamped[c] = true;
-        }
-        result.metal.ior.n(c) = static_cast<float>(ior.n);
-        result.metal.ior.k(c) = static_cast<float>(ior.k);
-    }
-    return result;
+    return NkFromArtist(f0, edge, "f0 " + f0Text + ", edge tint " + edgeText);
 }
 
 NkResult Resolve(const NkOptions& o) {
@@ -61,66 +45,11 @@ NkResult Resolve(const NkOptions& o) {
             "missing input (valid: FILE.yml; --f0 R,G,B with --edge R,G,B; --n R,G,B with --k "
             "R,G,B and --to-artist; or --preset NAME)");
     }
-    NkResult result;
-    result.metal = ReadMetalInput(o.input);
-    if (result.metal.spectral) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            result.f0Clamped[c] = result.metal.spectral->fit[c].reflectivityClipped;
-        }
-    }
-    return result;
-}
-
-// The integrated colours before the fit: linear (unclipped) and 8-bit sRGB.
-std::vector<std::pair<std::string, Cells>> SpectralRows(const SpectralMetal& m) {
-    return {{"integ f0", FixedCells(m.f0, kColourDecimals)},
-            {"integ f0 8-bit", SrgbByteCells(m.f0)},
-            {"integ edge", FixedCells(m.edge, kColourDecimals)},
-            {"integ edge 8-bit", SrgbByteCells(m.edge)}};
+    return NkFromMetal(ReadMetalInput(o.input));
 }
 
 int Report(NkResult result) {
-    MetalInput& metal = result.metal;
-    std::array<double, 3> f0{}, edge{};
-    for (std::size_t c = 0; c < 3; ++c) {
-        const ArtistChannel artist = ArtistFromIor(metal.ior.n(c), metal.ior.k(c));
-        f0[c] = artist.reflectivity;
-        edge[c] = artist.edgeTint;
-        if (artist.reflectivityClamped && !result.f0Clamped[c]) {
-            metal.warnings.push_back(PoleWarning(c, "f0"));
-        }
-        if (edge[c] < 0.0 || edge[c] > 1.0) {
-            metal.warnings.push_back(std::string(kChannelNames[c]) +
-                                     " edge tint lies outside 0 to 1: the artist mapping "
-                                     "cannot express this channel exactly");
-        }
-    }
-
-    std::vector<std::pair<std::string, Cells>> rows;
-    rows.push_back({"channel", {"red", "green", "blue"}});
-    if (metal.spectral) {
-        for (auto& row : SpectralRows(*metal.spectral)) rows.push_back(std::move(row));
-    } else {
-        rows.push_back({"um", FixedCells(kChannelWavelengths, 3)});
-    }
-    rows.push_back({"n", NCells(metal.ior)});
-    rows.push_back({"k", KCells(metal.ior)});
-    rows.push_back({"f0", FixedCells(f0, kColourDecimals)});
-    rows.push_back({"edge tint", FixedCells(edge, kColourDecimals)});
-
-    // One label column for the whole report, one space wider than its longest label.
-    std::size_t width = std::string("spectral").size();
-    for (const auto& row : rows) width = std::max(width, row.first.size());
-    const int labelWidth = static_cast<int>(width) + 1;
-    PrintLabelled(labelWidth, "source", metal.source);
-    if (metal.spectral) {
-        PrintLabelled(labelWidth, "spectral",
-                      "CIE 1931 2-degree observer, D65, 380-780 nm; integ = integrated, edge at "
-                      "mu 1/7; n and k fitted to both, clipped into 0 to 1");
-    }
-    for (const auto& [label, cells] : rows) PrintChannelRow(labelWidth, label, cells);
-    std::printf("\n%s", MaxScriptSnippet(metal.ior).c_str());
-    PrintWarnings("nk", metal.warnings);
+    PrintNkReport(std::move(result));
     return FlushOutput("nk");
 }
 

@@ -14,19 +14,6 @@ namespace veltrane::tools {
 namespace {
 
 constexpr std::size_t kMaxFileBytes = 64u << 20;
-constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
-
-float Sample(const std::vector<NkSample>& curve, const char* quantity, std::size_t channel,
-             const std::string& path) {
-    const double wavelength = kChannelWavelengths[channel];
-    const auto value = Interpolate(curve, wavelength);
-    if (!value) {
-        throw UsageError(path + ": " + fmt::format(FMT_STRING("{:.3f} um"), wavelength) + " (" +
-                         kChannelNames[channel] + ") lies outside the data for " + quantity + " (" +
-                         CurveRange(curve) + "); values are never extrapolated");
-    }
-    return static_cast<float>(*value);
-}
 
 }  // namespace
 
@@ -50,15 +37,6 @@ NkTable LoadNkTable(const std::string& path) {
     NkParse parse = ParseNkFile(ReadTextFile(path), path);
     if (!parse.table) throw UsageError(parse.error);
     return std::move(*parse.table);
-}
-
-ComplexIOR PointSampledIor(const NkTable& table, const std::string& path) {
-    ComplexIOR ior;
-    for (std::size_t c = 0; c < 3; ++c) {
-        ior.n(c) = Sample(table.n, "n", c, path);
-        ior.k(c) = Sample(table.k, "k", c, path);
-    }
-    return ior;
 }
 
 }  // namespace veltrane::tools

@@ -1,3 +1,4 @@
+// plugin-info: a module loaded as the host loads it, its exports and class descriptors listed.
 #include "tools/veltrane/plugin_info_command.h"
 
 #include <plugapi.h>

@@ -1,3 +1,4 @@
+// Drawing sample slots over the checker with cairo, labelling a grid, and writing the PNG.
 #include "tools/veltrane/preview_image.h"
 
 #include <cairo.h>
@@ -8,14 +9,12 @@
 #include <stdexcept>
 
 #include "tools/veltrane/output_file.h"
+#include "tools/veltrane/slot_checker.h"
 
 namespace veltrane::tools {
 namespace {
 
-// Grey levels (sRGB) of the checker and the label strip; the slot has 8 squares across.
-constexpr double kCheckerLight = 0.40;
-constexpr double kCheckerDark = 0.26;
-constexpr int kCheckerSquares = 8;
+// Grey levels (sRGB) of the label strip.
 constexpr double kStripGrey = 0.12;
 constexpr double kLabelGrey = 0.88;
 constexpr const char* kLabelFont = "DejaVu Sans";
@@ -28,15 +27,13 @@ int LabelHeight(int size) {
 }
 
 void DrawChecker(cairo_t* cr, double x0, double y0, int size) {
-    const double square = static_cast<double>(size) / kCheckerSquares;
     for (int j = 0; j < kCheckerSquares; ++j) {
         for (int i = 0; i < kCheckerSquares; ++i) {
-            const double grey = (i + j) % 2 == 0 ? kCheckerLight : kCheckerDark;
+            const double grey = CheckerGrey(i, j);
             cairo_set_source_rgb(cr, grey, grey, grey);
-            // Whole pixels, so that squares meet without seams.
-            const double left = std::round(x0 + i * square), top = std::round(y0 + j * square);
-            cairo_rectangle(cr, left, top, std::round(x0 + (i + 1) * square) - left,
-                            std::round(y0 + (j + 1) * square) - top);
+            const double left = CheckerEdge(x0, size, i), top = CheckerEdge(y0, size, j);
+            cairo_rectangle(cr, left, top, CheckerEdge(x0, size, i + 1) - left,
+                            CheckerEdge(y0, size, j + 1) - top);
             cairo_fill(cr);
         }
     }

@@ -10,9 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "tools/veltrane/lit_metal.h"
-#include "tools/veltrane/sample_slot.h"
-#include "tools/veltrane/srgb_pixel.h"
+#include "tools/veltrane/slot_pixel.h"
 
 namespace veltrane::tools {
 namespace {
@@ -51,40 +49,12 @@ class BandShader {
     }
 
   private:
-    Color Sample(const PluginTexmap& map, const Point3& normal) const {
-        const AColor c = map.EvalColor(normal, kSlotView);
-        if (shading_ == SlotShading::kLitMetal) return MirrorMetal(c, normal, kSlotView);
-        return {c.r, c.g, c.b};
-    }
-
-    // A pixel inside the outline is shaded at its centre; one across it averages a grid of
-    // samples over the part the sphere covers, which also gives the coverage.
+    // Shading is the same for every evaluator of the map; here it is the loaded module.
     std::uint32_t Pixel(const PluginTexmap& map, int x, int y, std::uint64_t& samples) const {
-        switch (geometry_.PixelCoverage(x, y)) {
-            case Coverage::kNone:
-                return 0;
-            case Coverage::kFull:
-                ++samples;
-                return PremultipliedArgb(Sample(map, *geometry_.NormalAt(x + 0.5, y + 0.5)), 1.0f);
-            case Coverage::kPartial:
-                break;
-        }
-        constexpr int n = kRimSamplesPerAxis;
-        Color sum{0.0f, 0.0f, 0.0f};
-        int hits = 0;
-        for (int j = 0; j < n; ++j) {
-            for (int i = 0; i < n; ++i) {
-                const auto normal = geometry_.NormalAt(x + (i + 0.5) / n, y + (j + 0.5) / n);
-                if (!normal) continue;
-                const Color c = Sample(map, *normal);
-                sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
-                ++hits;
-            }
-        }
-        samples += static_cast<std::uint64_t>(hits);
-        if (hits == 0) return 0;
-        const float h = static_cast<float>(hits);
-        return PremultipliedArgb({sum.r / h, sum.g / h, sum.b / h}, h / (n * n));
+        const auto evalColor = [&map](const Point3& normal) {
+            return map.EvalColor(normal, kSlotView);
+        };
+        return ShadeSlotPixel(geometry_, shading_, x, y, evalColor, samples);
     }
 
     const SlotGeometry& geometry_;

@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "tools/veltrane/plugin_evaluator.h"
+#include "tools/veltrane/slot_pixel.h"
 
 namespace veltrane::tools {
-
-/// What a pixel of the sphere shows: the map's colour itself, or a mirror metal with the
-/// map as its specular colour (lit_metal.h).
-enum class SlotShading { kMap, kLitMetal };
 
 /// Square tiles of size x size pixels, one per map, each 32-bit premultiplied ARGB
 /// (srgb_pixel.h), row by row; transparent where the sphere is not.

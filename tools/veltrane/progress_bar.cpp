@@ -1,3 +1,4 @@
+// A progress bar on a terminal, shown only once work has taken a second, and cleared at the end.
 #include "tools/veltrane/progress_bar.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// One sample evaluated with the shading core, as the plug-in would evaluate it.
 #include "tools/veltrane/sample.h"
 
 #include "core/evaluation.h"

@@ -1,3 +1,4 @@
+// Which pixels of a slot see the sphere, and the normal and facing value each one sees.
 #include "tools/veltrane/sample_slot.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Quoting user text in messages: shortened, with control characters made visible.
 #include "tools/veltrane/shown_text.h"
 
 #include <cstdio>
