@@ -14,10 +14,9 @@
 namespace veltrane::tools {
 namespace {
 
-// The subcommands; `rollout` shows real windows, so only the Windows build has it, and the
-// data and picture commands need libraries only the Linux build has.
+// The subcommands; the data and picture commands need libraries only the Linux build has.
 #if defined(_WIN32)
-#define VALID_COMMANDS "eval, plugin-info, rollout"
+#define VALID_COMMANDS "eval, plugin-info"
 #else
 #define VALID_COMMANDS "eval, plugin-info, curves, nk, presets, preview, convert"
 #endif
