@@ -329,12 +329,12 @@ class Workbench {
       say(message, answer.error);
       if (answer.error) return;
       this.setTriple('base', answer.base_color);
-      this.setTriple('spec', answer.specular_color);
+      this.setTriple('specular', answer.specular_color);
       toNk();
     };
     const toNk = () => {
       const base = this.numbers('base', 'Base colour');
-      const specular = base.error ? base : this.numbers('spec', 'Specular colour');
+      const specular = base.error ? base : this.numbers('specular', 'Specular colour');
       const answer = specular.error
         ? specular
         : this.api.call({
@@ -347,7 +347,7 @@ class Workbench {
       say(message, answer.error);
       say(text, answer.error ? '' : withoutSnippet(answer.text));
     };
-    for (const prefix of ['base', 'spec']) {
+    for (const prefix of ['base', 'specular']) {
       for (const c of [0, 1, 2]) byId(`${prefix}-${c}`).addEventListener('change', toNk);
     }
     byId('convert-from-look').addEventListener('click', fromLook);

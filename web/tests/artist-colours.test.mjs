@@ -74,7 +74,7 @@ describe('other renderers', () => {
 
         await page.click('#convert-from-look');
         const base = await page.$$eval('[id^=base-]', (all) => all.map((e) => e.value));
-        const specular = await page.$$eval('[id^=spec-]', (all) => all.map((e) => e.value));
+        const specular = await page.$$eval('[id^=specular-]', (all) => all.map((e) => e.value));
         // Typed as plain numbers ('1' for '1.000000'): the report repeats them as typed.
         const typed = (texts) => texts.map((t) => String(Number(t))).join(',');
         const back = await native.stdout(['convert', '--from', model, '--base-color', typed(base),
