@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/loaded_module.h"
 #include "bench/passes.h"
 #include "bench/samples.h"
 #include "plugin/param_block.h"
@@ -28,12 +29,7 @@ using namespace veltrane_params;
 class LoadedTexmaps {
   public:
     LoadedTexmaps() {
-        std::string error;
-        module = standin::Module::Load(VELTRANE_MODULE, &error);
-        if (!module) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-            std::exit(1);
-        }
+        module = LoadModuleOrExit();
         for (std::size_t i = 0; i < maps.size(); ++i) {
             maps[i] = static_cast<Texmap*>(module->LibClassDesc(0)->Create(FALSE));
             maps[i]->GetParamBlock(0)->SetValue(kPreset, 0, kMetalPresets[i].index, 0);

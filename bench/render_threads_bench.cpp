@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/loaded_module.h"
 #include "bench/samples.h"
 #include "plugin/param_block.h"
 
@@ -42,12 +43,7 @@ enum class Sharing { kOneMap, kMapPerThread };
 class ThreadMaps {
   public:
     ThreadMaps() {
-        std::string error;
-        module_ = standin::Module::Load(VELTRANE_MODULE, &error);
-        if (!module_) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-            std::exit(1);
-        }
+        module_ = LoadModuleOrExit();
         for (Texmap*& map : maps_) {
             map = static_cast<Texmap*>(module_->LibClassDesc(0)->Create(FALSE));
             IParamBlock2* block = map->GetParamBlock(0);
