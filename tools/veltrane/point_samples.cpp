@@ -3,12 +3,11 @@
 
 #include <cstdio>
 
+#include "tools/veltrane/channel_rows.h"
 #include "tools/veltrane/command_line.h"
 
 namespace veltrane::tools {
 namespace {
-
-constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
 
 float Sample(const std::vector<NkSample>& curve, const char* quantity, std::size_t channel,
              const std::string& path) {
